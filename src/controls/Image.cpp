@@ -1,0 +1,9 @@
+#include "controls/Image.h"
+
+namespace pw {
+
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 105, 105);
+}
+
+}  // namespace pw

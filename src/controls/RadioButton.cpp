@@ -1,0 +1,23 @@
+#include "controls/RadioButton.h"
+
+namespace pw {
+
+TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
+  SetBounds(0, 0, 113, 17);
+}
+
+void TRadioButton::SetChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  SetTabStop(checked);
+  if (!checked) return;
+  if (Parent() != nullptr) {
+    for (TWinControl* sibling : Parent()->WindowedChildren()) {
+      if (sibling == this) continue;
+      if (auto* radio = dynamic_cast<TRadioButton*>(sibling)) radio->SetChecked(false);
+    }
+  }
+  if (!clicksDisabled_) Click();
+}
+
+}  // namespace pw

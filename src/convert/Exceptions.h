@@ -1,0 +1,54 @@
+#pragma once
+// The framework's exception classes. Every failure is an object of one of these, carrying a
+// narrow message text.
+
+#include <exception>
+#include <string>
+
+namespace pw {
+
+class Exception : public std::exception {
+ public:
+  explicit Exception(std::string message) : message_(std::move(message)) {}
+  const std::string& Message() const { return message_; }
+  void SetMessage(std::string message) { message_ = std::move(message); }
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
+};
+
+// Silent exception: ends a handler without any report.
+class EAbort : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// Faults of the floating-point unit.
+class EExternal : public Exception {
+ public:
+  using Exception::Exception;
+};
+class EMathError : public EExternal {
+ public:
+  using EExternal::EExternal;
+};
+class EInvalidOp : public EMathError {
+ public:
+  using EMathError::EMathError;
+};
+class EZeroDivide : public EMathError {
+ public:
+  using EMathError::EMathError;
+};
+class EOverflow : public EMathError {
+ public:
+  using EMathError::EMathError;
+};
+
+}  // namespace pw

@@ -1,0 +1,63 @@
+#include "convert/Messages.h"
+
+#include <array>
+#include <stdexcept>
+#include <utility>
+
+namespace pw {
+
+namespace {
+
+struct Entry {
+  MessageId id;
+  std::string text;
+};
+
+const std::array<Entry, 5>& Table() {
+  static const std::array<Entry, 5> table = {{
+      {MessageId::InvalidInteger, "'%s' is not a valid integer value"},
+      {MessageId::InvalidFloat, "'%s' is not a valid floating point value"},
+      {MessageId::ZeroDivide, "Floating point division by zero"},
+      {MessageId::InvalidOp, "Invalid floating point operation"},
+      {MessageId::Overflow, "Floating point overflow"},
+  }};
+  return table;
+}
+
+}  // namespace
+
+const std::string& LoadMessage(MessageId id) {
+  for (const Entry& entry : Table()) {
+    if (entry.id == id) return entry.text;
+  }
+  throw std::out_of_range("no message " + std::to_string(static_cast<unsigned>(id)));
+}
+
+std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string text;
+  text.reserve(pattern.size() + 16);
+  auto next = args.begin();
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c == '%' && i + 1 < pattern.size()) {
+      if (pattern[i + 1] == 's') {
+        if (next != args.end()) text.append(*next++);
+        ++i;
+        continue;
+      }
+      if (pattern[i + 1] == '%') {
+        text.push_back('%');
+        ++i;
+        continue;
+      }
+    }
+    text.push_back(c);
+  }
+  return text;
+}
+
+std::string LoadMessage(MessageId id, std::initializer_list<std::string_view> args) {
+  return FormatText(LoadMessage(id), args);
+}
+
+}  // namespace pw

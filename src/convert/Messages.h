@@ -1,0 +1,28 @@
+#pragma once
+// The framework's string table: every message it shows comes from here, by identifier.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace pw {
+
+enum class MessageId : std::uint16_t {
+  InvalidInteger = 65520,  // "'%s' is not a valid integer value"
+  InvalidFloat = 65521,    // "'%s' is not a valid floating point value"
+  ZeroDivide = 65522,      // "Floating point division by zero"
+  InvalidOp = 65523,       // "Invalid floating point operation"
+  Overflow = 65524,        // "Floating point overflow"
+};
+
+// The text of a message; throws std::out_of_range for an identifier the table lacks.
+const std::string& LoadMessage(MessageId id);
+
+// Fills each "%s" of the pattern with the next argument, in order; "%%" gives "%".
+std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+// The message of identifier `id` filled with `args`.
+std::string LoadMessage(MessageId id, std::initializer_list<std::string_view> args);
+
+}  // namespace pw
