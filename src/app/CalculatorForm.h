@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/Bevel.h"
 #include "controls/BitBtn.h"
 #include "controls/ComboBox.h"
 #include "controls/CustomForm.h"
@@ -27,28 +28,41 @@ extern CalculatorState Calculator;
 
 class TForm1 : public TForm {
  public:
+  static const TClassInfo classInfo;
+  const TClassInfo& ClassInfo() const override { return classInfo; }
+
   explicit TForm1(TComponent* owner);
 
-  // Controls, set when the window's controls are created.
-  TRadioButton* RadioButton1 = nullptr;  // L
-  TRadioButton* RadioButton2 = nullptr;  // U
-  TRadioButton* RadioButton3 = nullptr;  // I
-  TRadioButton* RadioButton4 = nullptr;  // IPB
-  TComboBox* ComboBox1 = nullptr;        // sizes of the chosen family
-  TEdit* Edit1 = nullptr;                // length, mm
-  TEdit* Edit2 = nullptr;                // quantity
-  TLabel* Label7 = nullptr;              // result
-  TLabel* Label8 = nullptr;              // the length mark "L" on the drawings
-  TImage* Image1 = nullptr;              // family icons
+  // Components, in stream order; set by name as the window is read.
+  TImage* Image9 = nullptr;  // background panel
+  TImage* Image7 = nullptr;  // drawings: I
+  TImage* Image8 = nullptr;  // IPB
+  TBevel* Bevel1 = nullptr;
+  TImage* Image5 = nullptr;  // U
+  TImage* Image6 = nullptr;  // L
+  TLabel* Label1 = nullptr;
+  TImage* Image1 = nullptr;  // family icons: L, U, I, IPB
   TImage* Image2 = nullptr;
   TImage* Image3 = nullptr;
   TImage* Image4 = nullptr;
-  TImage* Image5 = nullptr;    // drawings: U
-  TImage* Image6 = nullptr;    // L
-  TImage* Image7 = nullptr;    // I
-  TImage* Image8 = nullptr;    // IPB
-  TBitBtn* BitBtn1 = nullptr;  // "Calc."
-  TBitBtn* BitBtn2 = nullptr;  // opens the showcase window
+  TLabel* Label6 = nullptr;
+  TLabel* Label7 = nullptr;  // result
+  TLabel* Label8 = nullptr;  // the length mark "L" on the drawings
+  TLabel* Label10 = nullptr;
+  TLabel* Label2 = nullptr;
+  TLabel* Label3 = nullptr;
+  TLabel* Label4 = nullptr;
+  TImage* Image10 = nullptr;
+  TImage* Image11 = nullptr;
+  TComboBox* ComboBox1 = nullptr;  // sizes of the chosen family
+  TBitBtn* BitBtn1 = nullptr;      // "Calc."
+  TEdit* Edit1 = nullptr;          // length, mm
+  TEdit* Edit2 = nullptr;          // quantity
+  TRadioButton* RadioButton1 = nullptr;  // L
+  TRadioButton* RadioButton3 = nullptr;  // I
+  TRadioButton* RadioButton2 = nullptr;  // U
+  TRadioButton* RadioButton4 = nullptr;  // IPB
+  TBitBtn* BitBtn2 = nullptr;            // opens the showcase window
 
   // Handlers, in declaration order.
   void RadioButton1Click(TObject* sender);
@@ -64,6 +78,7 @@ class TForm1 : public TForm {
   void Image2Click(TObject* sender);
   void Image3Click(TObject* sender);
   void Image4Click(TObject* sender);
+  void BitBtn2Click(TObject* sender);
 
  private:
   TRadioButton* FamilyButton(int family) const;

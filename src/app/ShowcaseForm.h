@@ -2,7 +2,9 @@
 // TForm3, the "Resume" window: ten slides stepped with next and previous or chosen by thumbnail.
 // The hidden edit box Edit1 holds the slide counter, the only navigation state.
 
+#include "controls/Bevel.h"
 #include "controls/BitBtn.h"
+#include "controls/Label.h"
 #include "controls/CustomForm.h"
 #include "controls/Edit.h"
 #include "controls/Image.h"
@@ -12,19 +14,24 @@ namespace pw {
 
 class TForm3 : public TForm {
  public:
+  static const TClassInfo classInfo;
+  const TClassInfo& ClassInfo() const override { return classInfo; }
+
   explicit TForm3(TComponent* owner);
 
   static constexpr int kSlideCount = 10;
 
-  // Controls, set when the window's controls are created.
-  TEdit* Edit1 = nullptr;            // slide counter: "0", "1".."10", passing "11" and "-1"
+  // Components, in stream order; set by name as the window is read.
+  TImage* Image2 = nullptr;  // background
   TWideLabel* WideLabel1 = nullptr;  // title display
   TWideLabel* WideLabel3 = nullptr;  // subtitle display
-  TBitBtn* BitBtn1 = nullptr;        // next
-  TBitBtn* BitBtn2 = nullptr;        // previous
-  // Thumbnails, which are enlarged into the slide area; Image2 is the background.
-  TImage* Image1 = nullptr;
+  TImage* Image1 = nullptr;  // thumbnails, enlarged into the slide area when shown
+  TWideLabel* WideLabel12 = nullptr;  // thumbnail titles and subtitles
+  TWideLabel* WideLabel13 = nullptr;
+  TBevel* Bevel1 = nullptr;
   TImage* Image3 = nullptr;
+  TWideLabel* WideLabel16 = nullptr;
+  TWideLabel* WideLabel17 = nullptr;
   TImage* Image4 = nullptr;
   TImage* Image5 = nullptr;
   TImage* Image6 = nullptr;
@@ -33,12 +40,7 @@ class TForm3 : public TForm {
   TImage* Image9 = nullptr;
   TImage* Image10 = nullptr;
   TImage* Image11 = nullptr;
-  // Title and subtitle of each thumbnail.
-  TWideLabel* WideLabel12 = nullptr;
-  TWideLabel* WideLabel13 = nullptr;
   TWideLabel* WideLabel14 = nullptr;
-  TWideLabel* WideLabel16 = nullptr;
-  TWideLabel* WideLabel17 = nullptr;
   TWideLabel* WideLabel18 = nullptr;
   TWideLabel* WideLabel19 = nullptr;
   TWideLabel* WideLabel20 = nullptr;
@@ -54,6 +56,14 @@ class TForm3 : public TForm {
   TWideLabel* WideLabel30 = nullptr;
   TWideLabel* WideLabel31 = nullptr;
   TWideLabel* WideLabel32 = nullptr;
+  TImage* Image12 = nullptr;
+  TImage* Image13 = nullptr;
+  TLabel* Label1 = nullptr;
+  TLabel* Label2 = nullptr;
+  TLabel* Label3 = nullptr;
+  TBitBtn* BitBtn1 = nullptr;  // next
+  TBitBtn* BitBtn2 = nullptr;  // previous
+  TEdit* Edit1 = nullptr;      // slide counter: "0", "1".."10", passing "11" and "-1"
 
   // Handlers, in declaration order.
   void BitBtn1Click(TObject* sender);

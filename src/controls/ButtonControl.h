@@ -7,6 +7,9 @@ namespace pw {
 
 class TButtonControl : public TWinControl {
  public:
+  static const TClassInfo classInfo;
+  const TClassInfo& ClassInfo() const override { return classInfo; }
+
   using TWinControl::TWinControl;
 };
 

@@ -2,13 +2,18 @@
 // TComboBox: a drop-down list with an edit part. The program's assignments of items, index and
 // text raise no event; the user's selections and typing raise OnChange.
 
-#include "controls/StringList.h"
+#include <optional>
+
+#include "forms/StringList.h"
 #include "controls/WinControl.h"
 
 namespace pw {
 
 class TComboBox : public TWinControl {
  public:
+  static const TClassInfo classInfo;
+  const TClassInfo& ClassInfo() const override { return classInfo; }
+
   explicit TComboBox(TComponent* owner);
 
   const TStringList& Items() const { return items_; }
@@ -21,12 +26,26 @@ class TComboBox : public TWinControl {
   // nothing selected.
   void SetItemIndex(int index);
 
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int height) { itemHeight_ = height; }
+  int DropDownCount() const { return dropDownCount_; }
+  void SetDropDownCount(int count) { dropDownCount_ = count; }
+  TComboBoxStyle Style() const { return style_; }
+  void SetStyle(TComboBoxStyle style) { style_ = style; }
+
+  // Applies an item index read from the stream.
+  void FinishLoading() override;
+
   TNotifyEvent OnChange;
   TNotifyEvent OnSelect;
 
  private:
   TStringList items_;
   int itemIndex_ = -1;
+  std::optional<int> storedItemIndex_;
+  int itemHeight_ = 16;
+  int dropDownCount_ = 8;
+  TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
 };
 
 }  // namespace pw

@@ -1,19 +1,58 @@
 #include "controls/Control.h"
 
+#include <cmath>
+
 #include "controls/WinControl.h"
+#include "forms/Reader.h"
 
 namespace pw {
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {}
+namespace {
+constexpr TPropInfo kControlProperties[] = {
+    IntegerProperty<&TControl::Left, &TControl::SetLeft>("Left"),
+    IntegerProperty<&TControl::Top, &TControl::SetTop>("Top"),
+    IntegerProperty<&TControl::Width, &TControl::SetWidth>("Width"),
+    IntegerProperty<&TControl::Height, &TControl::SetHeight>("Height"),
+    EnumProperty<&TControl::Align, &TControl::SetAlign>("Align", kAlignType),
+    EnumProperty<&TControl::BiDiMode, &TControl::SetBiDiMode>("BiDiMode", kBiDiModeType),
+    IntegerProperty<&TControl::Color, &TControl::SetColor>("Color", kColorType),
+    IntegerProperty<&TControl::Cursor, &TControl::SetCursor>("Cursor", kCursorType),
+    BoolProperty<&TControl::Enabled, &TControl::SetEnabled>("Enabled"),
+    ObjectProperty<&TControl::Font>("Font"),
+    BoolProperty<&TControl::ParentBiDiMode, &TControl::SetParentBiDiMode>("ParentBiDiMode"),
+    BoolProperty<&TControl::ParentColor, &TControl::SetParentColor>("ParentColor"),
+    BoolProperty<&TControl::ParentFont, &TControl::SetParentFont>("ParentFont"),
+    BoolProperty<&TControl::Visible, &TControl::SetVisible>("Visible"),
+    EventProperty<&TControl::OnClick>("OnClick"),
+};
+}  // namespace
 
-TControl::~TControl() {
-  SetParent(nullptr);
+const TClassInfo TControl::classInfo{"TControl", &TComponent::classInfo, kControlProperties};
+const TClassInfo TGraphicControl::classInfo{"TGraphicControl", &TControl::classInfo};
+
+int MulDiv(int number, int numerator, int denominator) {
+  if (denominator == 0) return -1;
+  // The product is exact in a double; the quotient rounds halves away from zero.
+  return static_cast<int>(std::llround(static_cast<double>(number) * numerator / denominator));
 }
+
+TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
+  font_->OnChange = [this] { OwnFontChanged(); };
+}
+
+TControl::~TControl() { SetParent(nullptr); }
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
   if (parent_ != nullptr) parent_->RemoveControl(this);
-  if (parent != nullptr) parent->InsertControl(this);
+  if (parent != nullptr) {
+    parent->InsertControl(this);
+    if (!Reading()) {
+      ParentColorChanged();
+      ParentFontChanged();
+      ParentBiDiModeChanged();
+    }
+  }
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -23,18 +62,77 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
 }
 
-void TControl::SetVisible(bool visible) {
-  visible_ = visible;
+void TControl::ChangeScale(int multiplier, int divisor) {
+  if (multiplier == divisor) return;
+  SetBounds(MulDiv(left_, multiplier, divisor), MulDiv(top_, multiplier, divisor),
+            MulDiv(width_, multiplier, divisor), MulDiv(height_, multiplier, divisor));
+  if (!parentFont_) font_->SetHeight(MulDiv(font_->Height(), multiplier, divisor));
 }
 
-void TControl::SetEnabled(bool enabled) {
-  enabled_ = enabled;
-}
+void TControl::SetVisible(bool visible) { visible_ = visible; }
+
+void TControl::SetEnabled(bool enabled) { enabled_ = enabled; }
 
 void TControl::SetText(std::string_view text) {
   if (text == text_) return;
   text_ = text;
   TextChanged();
+}
+
+void TControl::SetColor(TColor color) {
+  if (!followingParent_) parentColor_ = false;
+  if (color == color_) return;
+  color_ = color;
+  ColorChanged();
+}
+
+void TControl::SetParentColor(bool parentColor) {
+  if (parentColor == parentColor_) return;
+  parentColor_ = parentColor;
+  if (parentColor_) ParentColorChanged();
+}
+
+void TControl::SetParentFont(bool parentFont) {
+  if (parentFont == parentFont_) return;
+  parentFont_ = parentFont;
+  if (parentFont_) ParentFontChanged();
+}
+
+void TControl::SetBiDiMode(TBiDiMode mode) {
+  if (!followingParent_) parentBiDiMode_ = false;
+  biDiMode_ = mode;
+}
+
+void TControl::SetParentBiDiMode(bool parentBiDiMode) {
+  if (parentBiDiMode == parentBiDiMode_) return;
+  parentBiDiMode_ = parentBiDiMode;
+  if (parentBiDiMode_) ParentBiDiModeChanged();
+}
+
+void TControl::ParentColorChanged() {
+  if (!parentColor_ || parent_ == nullptr) return;
+  followingParent_ = true;
+  SetColor(parent_->Color());
+  followingParent_ = false;
+}
+
+void TControl::ParentFontChanged() {
+  if (!parentFont_ || parent_ == nullptr) return;
+  followingParent_ = true;
+  font_->Assign(*parent_->Font());
+  followingParent_ = false;
+}
+
+void TControl::ParentBiDiModeChanged() {
+  if (!parentBiDiMode_ || parent_ == nullptr) return;
+  followingParent_ = true;
+  SetBiDiMode(parent_->BiDiMode());
+  followingParent_ = false;
+}
+
+void TControl::OwnFontChanged() {
+  if (!followingParent_) parentFont_ = false;
+  FontChanged();
 }
 
 void TControl::BringToFront() {
@@ -45,8 +143,24 @@ void TControl::SendToBack() {
   if (parent_ != nullptr) parent_->MoveToBack(this);
 }
 
-void TControl::Click() {
-  Raise(OnClick, this);
+void TControl::Click() { Raise(OnClick, this); }
+
+void TControl::AttachToParent(TComponent* parent) {
+  if (auto* windowed = dynamic_cast<TWinControl*>(parent)) SetParent(windowed);
+}
+
+void TControl::ReadOwnState(TReader& reader) {
+  AttachToParent(reader.Parent());
+  TComponent::ReadOwnState(reader);
+  if (parent_ != nullptr) {
+    ParentColorChanged();
+    ParentFontChanged();
+    ParentBiDiModeChanged();
+  }
+}
+
+void TControl::DeclareExtraProperties(TReader& reader) {
+  reader.DeclareProperty("IsControl", [](TReader& r) { r.ReadBool(); });
 }
 
 }  // namespace pw

@@ -1,9 +1,55 @@
 #include "controls/Label.h"
 
+#include "graphics/TextMetrics.h"
+#include "platform/sys/CodePage.h"
+
 namespace pw {
 
-TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
-  SetBounds(0, 0, 65, 17);
+namespace {
+constexpr TPropInfo kLabelProperties[] = {
+    EnumProperty<&TCustomLabel::Alignment, &TCustomLabel::SetAlignment>("Alignment",
+                                                                         kAlignmentType),
+    BoolProperty<&TCustomLabel::AutoSize, &TCustomLabel::SetAutoSize>("AutoSize"),
+    StringProperty<&TCustomLabel::SetCaption>("Caption"),
+    EnumProperty<&TCustomLabel::Layout, &TCustomLabel::SetLayout>("Layout", kTextLayoutType),
+    BoolProperty<&TCustomLabel::Transparent, &TCustomLabel::SetTransparent>("Transparent"),
+    BoolProperty<&TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap>("WordWrap"),
+};
+}  // namespace
+
+const TClassInfo TCustomLabel::classInfo{"TCustomLabel", &TGraphicControl::classInfo,
+                                         kLabelProperties};
+const TClassInfo TLabel::classInfo{"TLabel", &TCustomLabel::classInfo, {}, {}, {},
+                                   CreateComponent<TLabel>};
+
+TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
+
+void TCustomLabel::SetAutoSize(bool autoSize) {
+  if (autoSize == autoSize_) return;
+  autoSize_ = autoSize;
+  AdjustBounds();
+}
+
+void TCustomLabel::SetWordWrap(bool wordWrap) {
+  if (wordWrap == wordWrap_) return;
+  wordWrap_ = wordWrap;
+  AdjustBounds();
+}
+
+void TCustomLabel::FinishLoading() {
+  TGraphicControl::FinishLoading();
+  AdjustBounds();
+}
+
+std::u16string TCustomLabel::LabelText() const { return sys::NarrowToWide(Caption()); }
+
+void TCustomLabel::AdjustBounds() {
+  if (!autoSize_ || Loading()) return;
+  std::u16string text = LabelText();
+  if (text.empty()) text = u" ";
+  if (const auto extent = MeasureTextExtent(*Font(), text)) {
+    SetBounds(Left(), Top(), extent->cx, extent->cy);
+  }
 }
 
 }  // namespace pw

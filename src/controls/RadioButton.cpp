@@ -2,6 +2,19 @@
 
 namespace pw {
 
+namespace {
+constexpr TPropInfo kRadioButtonProperties[] = {
+    EnumProperty<&TRadioButton::Alignment, &TRadioButton::SetAlignment>("Alignment",
+                                                                         kAlignmentType),
+    StringProperty<&TRadioButton::SetCaption>("Caption"),
+    BoolProperty<&TRadioButton::Checked, &TRadioButton::SetChecked>("Checked"),
+};
+}  // namespace
+
+const TClassInfo TRadioButton::classInfo{"TRadioButton", &TButtonControl::classInfo,
+                                         kRadioButtonProperties, {}, {},
+                                         CreateComponent<TRadioButton>};
+
 TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
   SetBounds(0, 0, 113, 17);
 }

@@ -1,6 +1,9 @@
 #include "controls/WinControl.h"
 
 #include <algorithm>
+#include <map>
+
+#include "forms/Reader.h"
 
 namespace pw {
 
@@ -16,7 +19,17 @@ void MoveTo(std::vector<T*>& list, T* item, int to) {
   list.insert(list.begin() + to, item);
 }
 
+constexpr TPropInfo kWinControlProperties[] = {
+    IntegerProperty<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder"),
+    BoolProperty<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop"),
+    EventProperty<&TWinControl::OnEnter>("OnEnter"),
+    EventProperty<&TWinControl::OnExit>("OnExit"),
+};
+
 }  // namespace
+
+const TClassInfo TWinControl::classInfo{"TWinControl", &TControl::classInfo,
+                                        kWinControlProperties};
 
 TWinControl::~TWinControl() {
   // Children still alive (freed later by their owner) lose their parent now, while this object is
@@ -41,8 +54,61 @@ int TWinControl::TabOrder() const {
 }
 
 void TWinControl::SetTabOrder(int order) {
+  if (Loading()) {
+    storedTabOrder_ = order;
+    return;
+  }
   if (Parent() == nullptr) return;
   MoveTo(Parent()->tabList_, this, std::max(order, 0));
+}
+
+void TWinControl::ApplyStoredTabOrders() {
+  const int count = static_cast<int>(windowed_.size());
+  // Ascending stored values; of two equal ones only the later child moves.
+  std::map<int, TWinControl*> byOrder;
+  for (TWinControl* child : windowed_) {
+    if (child->storedTabOrder_ >= 0 && child->storedTabOrder_ < count) {
+      byOrder[child->storedTabOrder_] = child;
+    }
+    child->storedTabOrder_ = -1;
+  }
+  for (const auto& [order, child] : byOrder) MoveTo(tabList_, child, order);
+}
+
+void TWinControl::ChangeScale(int multiplier, int divisor) {
+  if (multiplier == divisor) return;
+  TControl::ChangeScale(multiplier, divisor);
+  ScaleControls(multiplier, divisor);
+}
+
+void TWinControl::ScaleControls(int multiplier, int divisor) {
+  if (multiplier == divisor) return;
+  for (TControl* child : graphic_) child->ChangeScale(multiplier, divisor);
+  for (TControl* child : windowed_) child->ChangeScale(multiplier, divisor);
+}
+
+void TWinControl::ReadOwnState(TReader& reader) {
+  TControl::ReadOwnState(reader);
+  ApplyStoredTabOrders();
+}
+
+void TWinControl::DeclareExtraProperties(TReader& reader) {
+  TControl::DeclareExtraProperties(reader);
+  reader.DeclareProperty("DesignSize", [](TReader& r) {
+    r.ExpectListStart();
+    while (!r.AtListEnd()) r.ReadInt32Value();
+    r.ExpectListEnd();
+  });
+}
+
+void TWinControl::ColorChanged() {
+  for (TControl* child : graphic_) child->ParentColorChanged();
+  for (TControl* child : windowed_) child->ParentColorChanged();
+}
+
+void TWinControl::FontChanged() {
+  for (TControl* child : graphic_) child->ParentFontChanged();
+  for (TControl* child : windowed_) child->ParentFontChanged();
 }
 
 void TWinControl::InsertControl(TControl* child) {

@@ -9,6 +9,9 @@ namespace pw {
 
 class TWinControl : public TControl {
  public:
+  static const TClassInfo classInfo;
+  const TClassInfo& ClassInfo() const override { return classInfo; }
+
   using TControl::TControl;
   ~TWinControl() override;
 
@@ -28,11 +31,23 @@ class TWinControl : public TControl {
   // The position in the parent's tab list, -1 without a parent.
   int TabOrder() const;
   // Moves the control to that position: a negative value to the first place, one beyond the end
-  // to the last.
+  // to the last. While the control is loading the value is only stored; the parent applies it
+  // when its children are complete.
   void SetTabOrder(int order);
+
+  void ChangeScale(int multiplier, int divisor) override;
+  // Scales the children only.
+  void ScaleControls(int multiplier, int divisor);
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
+
+  void ReadOwnState(TReader& reader) override;
+  void DeclareExtraProperties(TReader& reader) override;
+
+ protected:
+  void FontChanged() override;
+  void ColorChanged() override;
 
  private:
   friend class TControl;
@@ -40,11 +55,14 @@ class TWinControl : public TControl {
   void RemoveControl(TControl* child);
   void MoveToFront(TControl* child);
   void MoveToBack(TControl* child);
+  // Moves the windowed children to the tab positions stored while they were read.
+  void ApplyStoredTabOrders();
 
   std::vector<TControl*> graphic_;
   std::vector<TWinControl*> windowed_;
   std::vector<TWinControl*> tabList_;
   bool tabStop_ = false;
+  int storedTabOrder_ = -1;
 };
 
 }  // namespace pw

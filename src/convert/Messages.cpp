@@ -13,13 +13,27 @@ struct Entry {
   std::string text;
 };
 
-const std::array<Entry, 5>& Table() {
-  static const std::array<Entry, 5> table = {{
+const std::array<Entry, 19>& Table() {
+  static const std::array<Entry, 19> table = {{
       {MessageId::InvalidInteger, "'%s' is not a valid integer value"},
       {MessageId::InvalidFloat, "'%s' is not a valid floating point value"},
       {MessageId::ZeroDivide, "Floating point division by zero"},
       {MessageId::InvalidOp, "Invalid floating point operation"},
       {MessageId::Overflow, "Floating point overflow"},
+      {MessageId::InvalidStreamFormat, "Invalid stream format"},
+      {MessageId::ReadError, "Stream read error"},
+      {MessageId::InvalidPropertyValue, "Invalid property value"},
+      {MessageId::UnknownProperty, "Property %s does not exist"},
+      {MessageId::InvalidPropertyPath, "Invalid property path"},
+      {MessageId::ErrorReading, "Error reading %s%s%s: %s"},
+      {MessageId::ReadOnlyProperty, "Property is read-only"},
+      {MessageId::ResourceNotFound, "Resource %s not found"},
+      {MessageId::ClassNotFound, "Class %s not found"},
+      {MessageId::AncestorNotFound, "Ancestor for '%s' not found"},
+      {MessageId::InvalidComponentName, "''%s'' is not a valid component name"},
+      {MessageId::DuplicateComponentName, "A component named %s already exists"},
+      {MessageId::DuplicateClass, "A class named %s already exists"},
+      {MessageId::CannotShowModal, "Cannot make a visible window modal"},
   }};
   return table;
 }

@@ -14,6 +14,22 @@ enum class MessageId : std::uint16_t {
   ZeroDivide = 65522,      // "Floating point division by zero"
   InvalidOp = 65523,       // "Invalid floating point operation"
   Overflow = 65524,        // "Floating point overflow"
+  // Form streams and form instantiation.
+  InvalidStreamFormat = 65500,  // "Invalid stream format"
+  ReadError = 65501,            // "Stream read error"
+  InvalidPropertyValue = 65502,
+  UnknownProperty = 65503,  // "Property %s does not exist"
+  InvalidPropertyPath = 65504,
+  ErrorReading = 65505,  // "Error reading %s%s%s: %s"
+  ReadOnlyProperty = 65506,
+  ResourceNotFound = 65507,        // "Resource %s not found"
+  ClassNotFound = 65508,           // "Class %s not found"
+  AncestorNotFound = 65509,        // "Ancestor for '%s' not found"
+  InvalidComponentName = 65510,    // "''%s'' is not a valid component name"
+  DuplicateComponentName = 65511,  // "A component named %s already exists"
+  DuplicateClass = 65512,          // "A class named %s already exists"
+  // Windows.
+  CannotShowModal = 65490,  // "Cannot make a visible window modal"
 };
 
 // The text of a message; throws std::out_of_range for an identifier the table lacks.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/CodeBuiltWindows.h"
+#include "app/AppWindows.h"
 #include "app/catalogue/Catalogue.h"
 #include "convert/Exceptions.h"
 #include "convert/NumberText.h"
@@ -12,7 +12,7 @@ class Calculator_ : public ::testing::Test {
  protected:
   void SetUp() override {
     SetDecimalSeparator('.');
-    form_ = testing::BuildCalculatorWindow();
+    form_ = testing::MakeCalculatorWindow();
   }
   void TearDown() override { SetDecimalSeparator('.'); }
 
@@ -200,6 +200,35 @@ TEST_F(Calculator_, TheSelectedFamilysIconChangesNothing) {
   // The drawing still comes to the front, with the length mark above it.
   EXPECT_EQ(PaintOrder().rbegin()[1], form_->Image6);
   EXPECT_EQ(PaintOrder().back(), form_->Label8);
+}
+
+TEST_F(Calculator_, TheShowcaseRunsModallyAndKeepsItsState) {
+  auto showcase = testing::MakeShowcaseWindow();
+  form_->SetVisible(true);
+  int messages = 0;
+  // Each run of the modal loop: the user presses next, then closes the window.
+  SetMessagePump([&] {
+    ++messages;
+    EXPECT_TRUE(Form3->Visible());
+    EXPECT_TRUE(Form3->Modal());
+    EXPECT_FALSE(form_->Enabled()) << "the calculator waits for the showcase";
+    Form3->BitBtn1->Click();
+    Form3->RequestClose();
+    return true;
+  });
+  form_->BitBtn2->Click();
+  EXPECT_EQ(messages, 1);
+  EXPECT_FALSE(Form3->Visible());
+  EXPECT_FALSE(Form3->Modal());
+  EXPECT_EQ(Form3->ModalResult(), 2);
+  EXPECT_TRUE(form_->Enabled());
+  form_->BitBtn2->Click();
+  EXPECT_EQ(Form3->Edit1->Text(), "2") << "the same window, on the slide it was left at";
+  EXPECT_EQ(form_->Label7->Caption(), "******") << "the calculator's state is unchanged";
+
+  Form3->SetVisible(true);
+  EXPECT_THROW(Form3->RunModal(), EInvalidOperation);
+  SetMessagePump(nullptr);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CodeBuiltWindows.h"
+#include "app/AppWindows.h"
 #include "convert/Exceptions.h"
 
 namespace pw {
@@ -46,7 +46,7 @@ const std::array<std::u16string, 10> kSubtitles = {
 class Showcase : public ::testing::Test {
  protected:
   void SetUp() override {
-    form_ = testing::BuildShowcaseWindow();
+    form_ = testing::MakeShowcaseWindow();
     TForm3* f = form_.get();
     images_ = {f->Image1, f->Image3, f->Image4, f->Image5,  f->Image6,
                f->Image7, f->Image8, f->Image9, f->Image10, f->Image11};

@@ -1,4 +1,4 @@
-#include "controls/StringList.h"
+#include "forms/StringList.h"
 
 namespace pw {
 

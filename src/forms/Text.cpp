@@ -1,4 +1,4 @@
-#include "controls/Text.h"
+#include "forms/Text.h"
 
 #include <algorithm>
 

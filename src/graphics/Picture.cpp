@@ -1,0 +1,36 @@
+#include "graphics/Picture.h"
+
+#include "forms/Reader.h"
+#include "forms/Stream.h"
+#include "forms/TypeInfo.h"
+
+namespace pw {
+
+namespace {
+
+std::vector<std::uint8_t> ReadAll(TStream& stream) {
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(stream.Size() - stream.Position()));
+  bytes.resize(stream.Read(bytes.data(), bytes.size()));
+  return bytes;
+}
+
+}  // namespace
+
+const TClassInfo TGraphic::classInfo{"TGraphic", &TPersistent::classInfo};
+const TClassInfo TBitmap::classInfo{"TBitmap", &TGraphic::classInfo};
+const TClassInfo TPicture::classInfo{"TPicture", &TPersistent::classInfo};
+
+void TGraphic::DeclareExtraProperties(TReader& reader) {
+  reader.DeclareBytesProperty("Data", [this](TStream& stream) { data_ = ReadAll(stream); });
+}
+
+void TPicture::DeclareExtraProperties(TReader& reader) {
+  reader.DeclareBytesProperty("Data", [this](TStream& stream) { data_ = ReadAll(stream); });
+}
+
+std::string TPicture::GraphicClassName() const {
+  if (data_.empty() || data_[0] + 1u > data_.size()) return {};
+  return std::string(data_.begin() + 1, data_.begin() + 1 + data_[0]);
+}
+
+}  // namespace pw

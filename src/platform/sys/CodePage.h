@@ -1,0 +1,31 @@
+#pragma once
+// The process code page of narrow strings and the conversions between narrow strings, UTF-8 and
+// UTF-16. Characters a code page lacks become '?'.
+
+#include <string>
+#include <string_view>
+
+namespace pw::sys {
+
+inline constexpr int kCodePageWestern = 1252;
+inline constexpr int kCodePageArabic = 1256;
+inline constexpr int kCodePageUtf8 = 65001;
+
+// The code page of the user's locale: 1252 or 1256 when its character set is one of those,
+// otherwise UTF-8.
+int LocaleCodePage();
+
+// The process code page; the locale's until SetCodePage is called.
+int CodePage();
+// Accepts 1252, 1256 and 65001; throws std::invalid_argument for any other.
+void SetCodePage(int codePage);
+
+// Narrow text in the process code page to UTF-16 and back.
+std::u16string NarrowToWide(std::string_view text);
+std::string WideToNarrow(std::u16string_view text);
+
+// Malformed UTF-8 sequences and unpaired surrogates become U+FFFD.
+std::u16string Utf8ToWide(std::string_view text);
+std::string WideToUtf8(std::u16string_view text);
+
+}  // namespace pw::sys
