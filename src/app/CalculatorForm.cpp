@@ -2,10 +2,10 @@
 
 #include "app/ShowcaseForm.h"
 #include "app/catalogue/Catalogue.h"
-#include "forms/StringList.h"
-#include "forms/TypeInfo.h"
 #include "convert/FloatEnvironment.h"
 #include "convert/NumberText.h"
+#include "forms/StringList.h"
+#include "forms/TypeInfo.h"
 
 namespace pw {
 
@@ -157,6 +157,8 @@ void TForm1::Image4Click(TObject*) {
 }
 
 // The showcase window keeps its state from one opening to the next; the result is not used.
-void TForm1::BitBtn2Click(TObject*) { Form3->RunModal(); }
+void TForm1::BitBtn2Click(TObject*) {
+  Form3->RunModal();
+}
 
 }  // namespace pw

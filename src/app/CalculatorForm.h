@@ -54,10 +54,10 @@ class TForm1 : public TForm {
   TLabel* Label4 = nullptr;
   TImage* Image10 = nullptr;
   TImage* Image11 = nullptr;
-  TComboBox* ComboBox1 = nullptr;  // sizes of the chosen family
-  TBitBtn* BitBtn1 = nullptr;      // "Calc."
-  TEdit* Edit1 = nullptr;          // length, mm
-  TEdit* Edit2 = nullptr;          // quantity
+  TComboBox* ComboBox1 = nullptr;        // sizes of the chosen family
+  TBitBtn* BitBtn1 = nullptr;            // "Calc."
+  TEdit* Edit1 = nullptr;                // length, mm
+  TEdit* Edit2 = nullptr;                // quantity
   TRadioButton* RadioButton1 = nullptr;  // L
   TRadioButton* RadioButton3 = nullptr;  // I
   TRadioButton* RadioButton2 = nullptr;  // U

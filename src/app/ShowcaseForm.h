@@ -4,10 +4,10 @@
 
 #include "controls/Bevel.h"
 #include "controls/BitBtn.h"
-#include "controls/Label.h"
 #include "controls/CustomForm.h"
 #include "controls/Edit.h"
 #include "controls/Image.h"
+#include "controls/Label.h"
 #include "controls/WideLabel.h"
 
 namespace pw {
@@ -22,10 +22,10 @@ class TForm3 : public TForm {
   static constexpr int kSlideCount = 10;
 
   // Components, in stream order; set by name as the window is read.
-  TImage* Image2 = nullptr;  // background
-  TWideLabel* WideLabel1 = nullptr;  // title display
-  TWideLabel* WideLabel3 = nullptr;  // subtitle display
-  TImage* Image1 = nullptr;  // thumbnails, enlarged into the slide area when shown
+  TImage* Image2 = nullptr;           // background
+  TWideLabel* WideLabel1 = nullptr;   // title display
+  TWideLabel* WideLabel3 = nullptr;   // subtitle display
+  TImage* Image1 = nullptr;           // thumbnails, enlarged into the slide area when shown
   TWideLabel* WideLabel12 = nullptr;  // thumbnail titles and subtitles
   TWideLabel* WideLabel13 = nullptr;
   TBevel* Bevel1 = nullptr;

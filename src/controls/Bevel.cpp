@@ -10,8 +10,10 @@ constexpr TPropInfo kBevelProperties[] = {
 }  // namespace
 
 const TClassInfo TBevel::classInfo{"TBevel", &TGraphicControl::classInfo, kBevelProperties, {},
-                                   {}, CreateComponent<TBevel>};
+                                   {},       CreateComponent<TBevel>};
 
-TBevel::TBevel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 50, 50); }
+TBevel::TBevel(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 50, 50);
+}
 
 }  // namespace pw

@@ -19,10 +19,10 @@ constexpr TPropInfo kBitBtnProperties[] = {
 };
 }  // namespace
 
-const TClassInfo TButton::classInfo{"TButton", &TButtonControl::classInfo, kButtonProperties,
-                                    {}, {}, CreateComponent<TButton>};
-const TClassInfo TBitBtn::classInfo{"TBitBtn", &TButton::classInfo, kBitBtnProperties, {}, {},
-                                    CreateComponent<TBitBtn>};
+const TClassInfo TButton::classInfo{"TButton", &TButtonControl::classInfo, kButtonProperties, {},
+                                    {},        CreateComponent<TButton>};
+const TClassInfo TBitBtn::classInfo{"TBitBtn", &TButton::classInfo,     kBitBtnProperties, {},
+                                    {},        CreateComponent<TBitBtn>};
 
 TButton::TButton(TComponent* owner) : TButtonControl(owner) {
   SetBounds(0, 0, 75, 25);

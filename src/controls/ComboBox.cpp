@@ -16,8 +16,8 @@ constexpr TPropInfo kComboBoxProperties[] = {
 };
 }  // namespace
 
-const TClassInfo TComboBox::classInfo{"TComboBox", &TWinControl::classInfo, kComboBoxProperties,
-                                      {}, {}, CreateComponent<TComboBox>};
+const TClassInfo TComboBox::classInfo{
+    "TComboBox", &TWinControl::classInfo, kComboBoxProperties, {}, {}, CreateComponent<TComboBox>};
 
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 145, 25);

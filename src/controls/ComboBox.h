@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "forms/StringList.h"
 #include "controls/WinControl.h"
+#include "forms/StringList.h"
 
 namespace pw {
 

@@ -40,7 +40,9 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
   font_->OnChange = [this] { OwnFontChanged(); };
 }
 
-TControl::~TControl() { SetParent(nullptr); }
+TControl::~TControl() {
+  SetParent(nullptr);
+}
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
@@ -69,9 +71,13 @@ void TControl::ChangeScale(int multiplier, int divisor) {
   if (!parentFont_) font_->SetHeight(MulDiv(font_->Height(), multiplier, divisor));
 }
 
-void TControl::SetVisible(bool visible) { visible_ = visible; }
+void TControl::SetVisible(bool visible) {
+  visible_ = visible;
+}
 
-void TControl::SetEnabled(bool enabled) { enabled_ = enabled; }
+void TControl::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+}
 
 void TControl::SetText(std::string_view text) {
   if (text == text_) return;
@@ -143,7 +149,13 @@ void TControl::SendToBack() {
   if (parent_ != nullptr) parent_->MoveToBack(this);
 }
 
-void TControl::Click() { Raise(OnClick, this); }
+void TControl::Click() {
+  Raise(OnClick, this);
+}
+
+void TControl::SetChildPosition(int position) {
+  if (parent_ != nullptr) parent_->MoveChildTo(this, position);
+}
 
 void TControl::AttachToParent(TComponent* parent) {
   if (auto* windowed = dynamic_cast<TWinControl*>(parent)) SetParent(windowed);

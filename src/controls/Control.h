@@ -84,6 +84,7 @@ class TControl : public TComponent {
   void ReadOwnState(TReader& reader) override;
   void AttachToParent(TComponent* parent) override;
   void DeclareExtraProperties(TReader& reader) override;
+  void SetChildPosition(int position) override;
 
   // Take over the parent's settings where the control follows them.
   virtual void ParentColorChanged();

@@ -32,15 +32,17 @@ constexpr std::array<std::string_view, 5> kComboBoxStyleNames = {
 constexpr std::array<std::string_view, 3> kTextLayoutNames = {"tlTop", "tlCenter", "tlBottom"};
 
 constexpr TIdentMapEntry kCursors[] = {
-    {"crDefault", 0},     {"crArrow", -2},      {"crCross", -3},      {"crIBeam", -4},
-    {"crSizeNESW", -6},   {"crSizeNS", -7},     {"crSizeNWSE", -8},   {"crSizeWE", -9},
-    {"crUpArrow", -10},   {"crHourGlass", -11}, {"crDrag", -12},      {"crNoDrop", -13},
-    {"crHSplit", -14},    {"crVSplit", -15},    {"crMultiDrag", -16}, {"crSQLWait", -17},
-    {"crNo", -18},        {"crAppStart", -19},  {"crHelp", -20},      {"crHandPoint", -21},
-    {"crSizeAll", -22},   {"crSize", -22},
+    {"crDefault", 0},   {"crArrow", -2},      {"crCross", -3},      {"crIBeam", -4},
+    {"crSizeNESW", -6}, {"crSizeNS", -7},     {"crSizeNWSE", -8},   {"crSizeWE", -9},
+    {"crUpArrow", -10}, {"crHourGlass", -11}, {"crDrag", -12},      {"crNoDrop", -13},
+    {"crHSplit", -14},  {"crVSplit", -15},    {"crMultiDrag", -16}, {"crSQLWait", -17},
+    {"crNo", -18},      {"crAppStart", -19},  {"crHelp", -20},      {"crHandPoint", -21},
+    {"crSizeAll", -22}, {"crSize", -22},
 };
 static_assert(std::size(kCursors) == 22);
-std::span<const TIdentMapEntry> Cursors() { return kCursors; }
+std::span<const TIdentMapEntry> Cursors() {
+  return kCursors;
+}
 
 }  // namespace
 

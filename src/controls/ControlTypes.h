@@ -25,7 +25,15 @@ extern const TEnumType kFormBorderStyleType;
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 extern const TEnumType kBorderIconType;
 
-enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
+enum class TBevelShape {
+  bsBox,
+  bsFrame,
+  bsTopLine,
+  bsBottomLine,
+  bsLeftLine,
+  bsRightLine,
+  bsSpacer
+};
 extern const TEnumType kBevelShapeType;
 
 enum class TBevelStyle { bsLowered, bsRaised };

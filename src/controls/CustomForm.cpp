@@ -17,9 +17,9 @@ namespace {
 
 constexpr TPropInfo kFormProperties[] = {
     SetProperty<&TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons>("BorderIcons",
-                                                                          kBorderIconType),
+                                                                         kBorderIconType),
     EnumProperty<&TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle>("BorderStyle",
-                                                                           kFormBorderStyleType),
+                                                                          kFormBorderStyleType),
     StringProperty<&TCustomForm::SetCaption>("Caption"),
     IntegerProperty<&TCustomForm::ClientHeight, &TCustomForm::SetClientHeight>("ClientHeight"),
     IntegerProperty<&TCustomForm::ClientWidth, &TCustomForm::SetClientWidth>("ClientWidth"),
@@ -33,7 +33,9 @@ constexpr TPropInfo kFormProperties[] = {
 const TClassInfo TCustomForm::classInfo{"TCustomForm", &TWinControl::classInfo, kFormProperties};
 const TClassInfo TForm::classInfo{"TForm", &TCustomForm::classInfo};
 
-int ScreenPixelsPerInch() { return 96; }
+int ScreenPixelsPerInch() {
+  return 96;
+}
 
 void InitializeControls() {
   static const bool registered = [] {
@@ -52,7 +54,9 @@ MessagePump& InstalledPump() {
 constexpr int kCancelResult = 2;
 }  // namespace
 
-void SetMessagePump(MessagePump pump) { InstalledPump() = std::move(pump); }
+void SetMessagePump(MessagePump pump) {
+  InstalledPump() = std::move(pump);
+}
 
 TCustomForm::TCustomForm(TComponent* owner)
     : TWinControl(owner), pixelsPerInch_(ScreenPixelsPerInch()) {
@@ -84,7 +88,9 @@ void TCustomForm::AfterConstruction() {
   }
 }
 
-void TCustomForm::SetBorderStyle(TFormBorderStyle style) { borderStyle_ = style; }
+void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
+  borderStyle_ = style;
+}
 
 TSize TCustomForm::FrameExtent() const {
   switch (borderStyle_) {
@@ -98,8 +104,12 @@ TSize TCustomForm::FrameExtent() const {
   }
 }
 
-int TCustomForm::ClientWidth() const { return Width() - FrameExtent().cx; }
-int TCustomForm::ClientHeight() const { return Height() - FrameExtent().cy; }
+int TCustomForm::ClientWidth() const {
+  return Width() - FrameExtent().cx;
+}
+int TCustomForm::ClientHeight() const {
+  return Height() - FrameExtent().cy;
+}
 
 void TCustomForm::SetClientWidth(int width) {
   if (Reading()) {

@@ -14,8 +14,8 @@ constexpr TPropInfo kEditProperties[] = {
 }  // namespace
 
 const TClassInfo TCustomEdit::classInfo{"TCustomEdit", &TWinControl::classInfo, kEditProperties};
-const TClassInfo TEdit::classInfo{"TEdit", &TCustomEdit::classInfo, {}, {}, {},
-                                  CreateComponent<TEdit>};
+const TClassInfo TEdit::classInfo{"TEdit", &TCustomEdit::classInfo, {}, {},
+                                  {},      CreateComponent<TEdit>};
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 121, 25);

@@ -14,8 +14,10 @@ constexpr TPropInfo kImageProperties[] = {
 }  // namespace
 
 const TClassInfo TImage::classInfo{"TImage", &TGraphicControl::classInfo, kImageProperties, {},
-                                   {}, CreateComponent<TImage>};
+                                   {},       CreateComponent<TImage>};
 
-TImage::TImage(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 105, 105); }
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 105, 105);
+}
 
 }  // namespace pw

@@ -8,7 +8,7 @@ namespace pw {
 namespace {
 constexpr TPropInfo kLabelProperties[] = {
     EnumProperty<&TCustomLabel::Alignment, &TCustomLabel::SetAlignment>("Alignment",
-                                                                         kAlignmentType),
+                                                                        kAlignmentType),
     BoolProperty<&TCustomLabel::AutoSize, &TCustomLabel::SetAutoSize>("AutoSize"),
     StringProperty<&TCustomLabel::SetCaption>("Caption"),
     EnumProperty<&TCustomLabel::Layout, &TCustomLabel::SetLayout>("Layout", kTextLayoutType),
@@ -19,10 +19,12 @@ constexpr TPropInfo kLabelProperties[] = {
 
 const TClassInfo TCustomLabel::classInfo{"TCustomLabel", &TGraphicControl::classInfo,
                                          kLabelProperties};
-const TClassInfo TLabel::classInfo{"TLabel", &TCustomLabel::classInfo, {}, {}, {},
-                                   CreateComponent<TLabel>};
+const TClassInfo TLabel::classInfo{"TLabel", &TCustomLabel::classInfo, {}, {},
+                                   {},       CreateComponent<TLabel>};
 
-TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
+TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 65, 17);
+}
 
 void TCustomLabel::SetAutoSize(bool autoSize) {
   if (autoSize == autoSize_) return;
@@ -41,13 +43,15 @@ void TCustomLabel::FinishLoading() {
   AdjustBounds();
 }
 
-std::u16string TCustomLabel::LabelText() const { return sys::NarrowToWide(Caption()); }
+std::u16string TCustomLabel::LabelText() const {
+  return sys::NarrowToWide(Caption());
+}
 
 void TCustomLabel::AdjustBounds() {
   if (!autoSize_ || Loading()) return;
-  std::u16string text = LabelText();
-  if (text.empty()) text = u" ";
-  if (const auto extent = MeasureTextExtent(*Font(), text)) {
+  const std::u16string text = LabelText();
+  const std::u16string_view measured = text.empty() ? std::u16string_view(u" ") : text;
+  if (const auto extent = MeasureTextExtent(*Font(), measured)) {
     SetBounds(Left(), Top(), extent->cx, extent->cy);
   }
 }

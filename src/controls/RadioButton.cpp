@@ -5,14 +5,17 @@ namespace pw {
 namespace {
 constexpr TPropInfo kRadioButtonProperties[] = {
     EnumProperty<&TRadioButton::Alignment, &TRadioButton::SetAlignment>("Alignment",
-                                                                         kAlignmentType),
+                                                                        kAlignmentType),
     StringProperty<&TRadioButton::SetCaption>("Caption"),
     BoolProperty<&TRadioButton::Checked, &TRadioButton::SetChecked>("Checked"),
 };
 }  // namespace
 
-const TClassInfo TRadioButton::classInfo{"TRadioButton", &TButtonControl::classInfo,
-                                         kRadioButtonProperties, {}, {},
+const TClassInfo TRadioButton::classInfo{"TRadioButton",
+                                         &TButtonControl::classInfo,
+                                         kRadioButtonProperties,
+                                         {},
+                                         {},
                                          CreateComponent<TRadioButton>};
 
 TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {

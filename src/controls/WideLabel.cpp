@@ -10,9 +10,9 @@ constexpr TPropInfo kWideLabelProperties[] = {
 };
 }  // namespace
 
-const TClassInfo TWideLabel::classInfo{"TWideLabel", &TCustomLabel::classInfo,
-                                       kWideLabelProperties, {}, {},
-                                       CreateComponent<TWideLabel>};
+const TClassInfo TWideLabel::classInfo{
+    "TWideLabel", &TCustomLabel::classInfo,   kWideLabelProperties, {},
+    {},           CreateComponent<TWideLabel>};
 
 void TWideLabel::SetCaption(std::u16string caption) {
   if (caption == wideCaption_) return;

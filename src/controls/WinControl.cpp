@@ -28,8 +28,7 @@ constexpr TPropInfo kWinControlProperties[] = {
 
 }  // namespace
 
-const TClassInfo TWinControl::classInfo{"TWinControl", &TControl::classInfo,
-                                        kWinControlProperties};
+const TClassInfo TWinControl::classInfo{"TWinControl", &TControl::classInfo, kWinControlProperties};
 
 TWinControl::~TWinControl() {
   // Children still alive (freed later by their owner) lose their parent now, while this object is
@@ -129,20 +128,20 @@ void TWinControl::RemoveControl(TControl* child) {
   std::erase(tabList_, child);
 }
 
-void TWinControl::MoveToFront(TControl* child) {
+void TWinControl::MoveChildTo(TControl* child, int position) {
   if (child->IsWindowed()) {
-    MoveTo(windowed_, static_cast<TWinControl*>(child), static_cast<int>(windowed_.size()));
+    MoveTo(windowed_, static_cast<TWinControl*>(child), position);
   } else {
-    MoveTo(graphic_, child, static_cast<int>(graphic_.size()));
+    MoveTo(graphic_, child, position);
   }
 }
 
+void TWinControl::MoveToFront(TControl* child) {
+  MoveChildTo(child, ControlCount());
+}
+
 void TWinControl::MoveToBack(TControl* child) {
-  if (child->IsWindowed()) {
-    MoveTo(windowed_, static_cast<TWinControl*>(child), 0);
-  } else {
-    MoveTo(graphic_, child, 0);
-  }
+  MoveChildTo(child, 0);
 }
 
 }  // namespace pw

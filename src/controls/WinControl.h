@@ -55,6 +55,8 @@ class TWinControl : public TControl {
   void RemoveControl(TControl* child);
   void MoveToFront(TControl* child);
   void MoveToBack(TControl* child);
+  // Moves a child to `position` among the children of its kind.
+  void MoveChildTo(TControl* child, int position);
   // Moves the windowed children to the tab positions stored while they were read.
   void ApplyStoredTabOrders();
 

@@ -5,7 +5,6 @@
 #include "convert/Messages.h"
 #include "forms/FilerErrors.h"
 #include "forms/FormLoader.h"
-#include "forms/FormLoader.h"
 #include "forms/Reader.h"
 #include "forms/Text.h"
 #include "forms/TypeInfo.h"
@@ -14,8 +13,12 @@ namespace pw {
 
 namespace {
 
-bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+bool IsIdentStart(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool IsIdentChar(char c) {
+  return IsIdentStart(c) || (c >= '0' && c <= '9');
+}
 
 }  // namespace
 
@@ -93,6 +96,8 @@ void TComponent::ReadOwnState(TReader& reader) {
 
 void TComponent::AttachToParent(TComponent*) {}
 
-void TComponent::FinishLoading() { loading_ = false; }
+void TComponent::FinishLoading() {
+  loading_ = false;
+}
 
 }  // namespace pw

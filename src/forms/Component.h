@@ -52,6 +52,8 @@ class TComponent : public TPersistent {
   virtual TComponent* OwnerForChildren() { return nullptr; }
   // The completion step after the whole stream is read: clears the loading flag.
   virtual void FinishLoading();
+  // Moves the component to `position` among its parent's children (a record's child position).
+  virtual void SetChildPosition(int /*position*/) {}
 
  private:
   void SetOwnerField(std::string_view name, TComponent* value);

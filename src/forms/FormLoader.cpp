@@ -94,9 +94,13 @@ void ResolveFixups(TReader& reader) {
 
 }  // namespace
 
-void AddGlobalComponent(TComponent* component) { AddOnce(GlobalComponentList(), component); }
+void AddGlobalComponent(TComponent* component) {
+  AddOnce(GlobalComponentList(), component);
+}
 
-const std::vector<TComponent*>& GlobalComponents() { return GlobalComponentList(); }
+const std::vector<TComponent*>& GlobalComponents() {
+  return GlobalComponentList();
+}
 
 void RemoveGlobalComponent(TComponent* component) {
   std::erase(GlobalComponentList(), component);
@@ -124,8 +128,7 @@ const TClassInfo& ResolveComponentClass(TReader& reader, std::string_view classN
     found = FindFieldClass(reader.LookupRoot()->ClassInfo(), className);
   }
   if (found == nullptr) found = FindRegisteredClass(className);
-  if (found == nullptr || found->create == nullptr ||
-      !found->InheritsFrom(TComponent::classInfo)) {
+  if (found == nullptr || found->create == nullptr || !found->InheritsFrom(TComponent::classInfo)) {
     throw EClassNotFound(LoadMessage(MessageId::ClassNotFound, {className}));
   }
   return *found;
@@ -161,6 +164,7 @@ void ReadComponentRecord(TReader& reader) {
     component->SetReading(true);
     component->ReadOwnState(reader);
     component->SetReading(false);
+    if ((prefix.flags & kFlagChildPosition) != 0) component->SetChildPosition(prefix.childPosition);
     if (loadingBatch != nullptr) AddOnce(*loadingBatch, component);
   } catch (...) {
     reader.SetParent(savedParent);

@@ -3,8 +3,8 @@
 // named, parented and given their properties, then completed.
 
 #include <span>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "forms/Component.h"
 #include "forms/Reader.h"

@@ -6,7 +6,9 @@ namespace pw {
 
 const TClassInfo TPersistent::classInfo{"TPersistent"};
 
-std::string_view TPersistent::ClassName() const { return ClassInfo().name; }
+std::string_view TPersistent::ClassName() const {
+  return ClassInfo().name;
+}
 
 void TPersistent::DeclareExtraProperties(TReader&) {}
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace pw {
 
@@ -34,6 +35,11 @@ std::size_t TMemoryStream::Read(void* buffer, std::size_t count) {
 
 void TMemoryStream::SetPosition(std::int64_t position) {
   position_ = std::max<std::int64_t>(position, 0);
+}
+
+std::vector<std::uint8_t> TMemoryStream::TakeBytes() {
+  position_ = 0;
+  return std::exchange(bytes_, {});
 }
 
 }  // namespace pw

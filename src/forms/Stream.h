@@ -48,6 +48,8 @@ class TMemoryStream : public TStream {
   std::int64_t Position() const override { return position_; }
   void SetPosition(std::int64_t position) override;
   const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+  // Hands the bytes over without copying; the stream is left empty.
+  std::vector<std::uint8_t> TakeBytes();
 
  private:
   std::vector<std::uint8_t> bytes_;

@@ -44,10 +44,10 @@ extern const TEnumType kBooleanType;  // False, True
 struct TIntegerType {
   std::string_view name;
 };
-extern const TIntegerType kIntegerType;   // plain Integer: no identifiers
-extern const TIntegerType kColorType;     // TColor
-extern const TIntegerType kCharsetType;   // TFontCharset
-extern const TIntegerType kCursorType;    // TCursor
+extern const TIntegerType kIntegerType;  // plain Integer: no identifiers
+extern const TIntegerType kColorType;    // TColor
+extern const TIntegerType kCharsetType;  // TFontCharset
+extern const TIntegerType kCursorType;   // TCursor
 
 using IdentToInt = std::optional<std::int32_t> (*)(std::string_view ident);
 using IntToIdent = std::optional<std::string_view> (*)(std::int32_t value);
@@ -64,7 +64,8 @@ struct TPropInfo {
   TTypeKind kind = TTypeKind::Integer;
   const TIntegerType* integerType = nullptr;  // Integer
   const TEnumType* enumType = nullptr;        // Enumeration; Set: the element type
-  void (*setOrdinal)(TPersistent*, std::int64_t) = nullptr;  // Integer, Enumeration, Set, Char, Int64
+  void (*setOrdinal)(TPersistent*,
+                     std::int64_t) = nullptr;  // Integer, Enumeration, Set, Char, Int64
   std::int64_t (*getOrdinal)(const TPersistent*) = nullptr;
   void (*setString)(TPersistent*, const std::string&) = nullptr;
   void (*setWideString)(TPersistent*, const std::u16string&) = nullptr;
@@ -222,18 +223,20 @@ template <auto Field>
 constexpr TFieldInfo PublishedField(std::string_view name) {
   using C = typeinfo_detail::Class<Field>;
   using T = std::remove_pointer_t<std::remove_cvref_t<decltype(std::declval<C&>().*Field)>>;
-  return {name, &T::classInfo,
-          [](TPersistent* owner, TComponent* value) {
-            static_cast<C*>(owner)->*Field = static_cast<T*>(value);
-          },
-          [](const TPersistent* owner) -> TComponent* { return static_cast<const C*>(owner)->*Field; }};
+  return {
+      name, &T::classInfo,
+      [](TPersistent* owner, TComponent* value) {
+        static_cast<C*>(owner)->*Field = static_cast<T*>(value);
+      },
+      [](const TPersistent* owner) -> TComponent* { return static_cast<const C*>(owner)->*Field; }};
 }
 
 // A published method, an event handler `void C::M(TObject*)`.
 template <auto Method>
 constexpr TMethodInfo PublishedMethod(std::string_view name) {
   using C = typeinfo_detail::Class<Method>;
-  return {name, [](TPersistent* instance) { return MethodEvent(static_cast<C*>(instance), Method); }};
+  return {name,
+          [](TPersistent* instance) { return MethodEvent(static_cast<C*>(instance), Method); }};
 }
 
 }  // namespace pw

@@ -9,7 +9,9 @@ namespace pw {
 
 namespace {
 
-constexpr std::int32_t Sys(int index) { return kSystemColorFlag | index; }
+constexpr std::int32_t Sys(int index) {
+  return kSystemColorFlag | index;
+}
 
 constexpr TIdentMapEntry kColors[] = {
     {"clBlack", 0x000000},
@@ -65,17 +67,21 @@ constexpr TIdentMapEntry kColors[] = {
 static_assert(std::size(kColors) == 49);
 
 constexpr TIdentMapEntry kCharsets[] = {
-    {"ANSI_CHARSET", 0},         {"DEFAULT_CHARSET", 1},      {"SYMBOL_CHARSET", 2},
-    {"MAC_CHARSET", 77},         {"SHIFTJIS_CHARSET", 128},   {"HANGEUL_CHARSET", 129},
-    {"JOHAB_CHARSET", 130},      {"GB2312_CHARSET", 134},     {"CHINESEBIG5_CHARSET", 136},
-    {"GREEK_CHARSET", 161},      {"TURKISH_CHARSET", 162},    {"HEBREW_CHARSET", 177},
-    {"ARABIC_CHARSET", 178},     {"BALTIC_CHARSET", 186},     {"RUSSIAN_CHARSET", 204},
-    {"THAI_CHARSET", 222},       {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255},
+    {"ANSI_CHARSET", 0},     {"DEFAULT_CHARSET", 1},      {"SYMBOL_CHARSET", 2},
+    {"MAC_CHARSET", 77},     {"SHIFTJIS_CHARSET", 128},   {"HANGEUL_CHARSET", 129},
+    {"JOHAB_CHARSET", 130},  {"GB2312_CHARSET", 134},     {"CHINESEBIG5_CHARSET", 136},
+    {"GREEK_CHARSET", 161},  {"TURKISH_CHARSET", 162},    {"HEBREW_CHARSET", 177},
+    {"ARABIC_CHARSET", 178}, {"BALTIC_CHARSET", 186},     {"RUSSIAN_CHARSET", 204},
+    {"THAI_CHARSET", 222},   {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255},
 };
 static_assert(std::size(kCharsets) == 18);
 
-std::span<const TIdentMapEntry> Colors() { return kColors; }
-std::span<const TIdentMapEntry> Charsets() { return kCharsets; }
+std::span<const TIdentMapEntry> Colors() {
+  return kColors;
+}
+std::span<const TIdentMapEntry> Charsets() {
+  return kCharsets;
+}
 
 }  // namespace
 

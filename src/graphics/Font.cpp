@@ -50,11 +50,21 @@ void TFont::SetName(std::string_view name) {
   Changed();
 }
 
-void TFont::SetHeight(std::int32_t height) { Update(height_, height, [this] { Changed(); }); }
-void TFont::SetStyle(TFontStyles style) { Update(style_, style, [this] { Changed(); }); }
-void TFont::SetCharset(std::int32_t charset) { Update(charset_, charset, [this] { Changed(); }); }
-void TFont::SetColor(TColor color) { Update(color_, color, [this] { Changed(); }); }
-void TFont::SetPitch(TFontPitch pitch) { Update(pitch_, pitch, [this] { Changed(); }); }
+void TFont::SetHeight(std::int32_t height) {
+  Update(height_, height, [this] { Changed(); });
+}
+void TFont::SetStyle(TFontStyles style) {
+  Update(style_, style, [this] { Changed(); });
+}
+void TFont::SetCharset(std::int32_t charset) {
+  Update(charset_, charset, [this] { Changed(); });
+}
+void TFont::SetColor(TColor color) {
+  Update(color_, color, [this] { Changed(); });
+}
+void TFont::SetPitch(TFontPitch pitch) {
+  Update(pitch_, pitch, [this] { Changed(); });
+}
 
 bool TFont::operator==(const TFont& other) const {
   return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ &&

@@ -15,7 +15,9 @@ struct TEnumType;
 
 enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = std::uint32_t;  // bits by TFontStyle
-constexpr TFontStyles FontStyleBit(TFontStyle style) { return 1u << static_cast<int>(style); }
+constexpr TFontStyles FontStyleBit(TFontStyle style) {
+  return 1u << static_cast<int>(style);
+}
 extern const TEnumType kFontStyleType;
 
 enum class TFontPitch { fpDefault, fpVariable, fpFixed };

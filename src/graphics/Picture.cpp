@@ -8,7 +8,11 @@ namespace pw {
 
 namespace {
 
+// The rest of the stream; a memory stream read from its start hands its bytes over uncopied.
 std::vector<std::uint8_t> ReadAll(TStream& stream) {
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream); memory && memory->Position() == 0) {
+    return memory->TakeBytes();
+  }
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(stream.Size() - stream.Position()));
   bytes.resize(stream.Read(bytes.data(), bytes.size()));
   return bytes;

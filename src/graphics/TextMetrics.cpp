@@ -9,7 +9,9 @@ TextExtentMeasure& InstalledMeasure() {
 }
 }  // namespace
 
-void SetTextExtentMeasure(TextExtentMeasure measure) { InstalledMeasure() = std::move(measure); }
+void SetTextExtentMeasure(TextExtentMeasure measure) {
+  InstalledMeasure() = std::move(measure);
+}
 
 std::optional<TSize> MeasureTextExtent(const TFont& font, std::u16string_view text) {
   const auto& measure = InstalledMeasure();

@@ -40,18 +40,18 @@ TEST(FormDescriptions, CalculatorWindowHasItsControlsInStreamOrder) {
   auto form = testing::MakeCalculatorWindow();
   EXPECT_EQ(ComponentNames(*form),
             (std::vector<std::string>{
-                "Image9",  "Image7",  "Image8",       "Bevel1",       "Image5",       "Image6",
-                "Label1",  "Image1",  "Image2",       "Image3",       "Image4",       "Label6",
-                "Label7",  "Label8",  "Label10",      "Label2",       "Label3",       "Label4",
-                "Image10", "Image11", "ComboBox1",    "BitBtn1",      "Edit1",        "Edit2",
+                "Image9",       "Image7",       "Image8",       "Bevel1",       "Image5", "Image6",
+                "Label1",       "Image1",       "Image2",       "Image3",       "Image4", "Label6",
+                "Label7",       "Label8",       "Label10",      "Label2",       "Label3", "Label4",
+                "Image10",      "Image11",      "ComboBox1",    "BitBtn1",      "Edit1",  "Edit2",
                 "RadioButton1", "RadioButton3", "RadioButton2", "RadioButton4", "BitBtn2"}));
   ExpectFieldsSet(*form);
   // FormCreate moved Image6 and then Label8 to the end of the painting order.
   EXPECT_EQ(Names(form->GraphicChildren()),
-            (std::vector<std::string>{"Image9", "Image7", "Image8", "Bevel1", "Image5", "Label1",
-                                      "Image1", "Image2", "Image3", "Image4", "Label6", "Label7",
-                                      "Label10", "Label2", "Label3", "Label4", "Image10", "Image11",
-                                      "Image6", "Label8"}));
+            (std::vector<std::string>{"Image9", "Image7",  "Image8",  "Bevel1", "Image5",
+                                      "Label1", "Image1",  "Image2",  "Image3", "Image4",
+                                      "Label6", "Label7",  "Label10", "Label2", "Label3",
+                                      "Label4", "Image10", "Image11", "Image6", "Label8"}));
   EXPECT_EQ(Names(form->TabList()),
             (std::vector<std::string>{"RadioButton1", "RadioButton2", "RadioButton3", "ComboBox1",
                                       "Edit1", "Edit2", "BitBtn1", "RadioButton4", "BitBtn2"}));
@@ -81,7 +81,8 @@ TEST(FormDescriptions, CalculatorWindowPropertiesAreInEffect) {
   EXPECT_EQ(form->BitBtn2->Layout(), TButtonLayout::blGlyphBottom);
   EXPECT_EQ(form->BitBtn1->Caption(), "Calc.");
   EXPECT_EQ(form->BitBtn1->Font()->Color(), clNavy);
-  EXPECT_TRUE(form->Edit1->ParentFont()) << "controls without a font of their own follow the window";
+  EXPECT_TRUE(form->Edit1->ParentFont())
+      << "controls without a font of their own follow the window";
   EXPECT_EQ(form->Edit1->Font()->Height(), -11);
   EXPECT_EQ(form->ComboBox1->ItemHeight(), 13);
   EXPECT_EQ(form->RadioButton4->Caption(), "RadioButton4");

@@ -11,9 +11,9 @@
 #include "controls/Image.h"
 #include "controls/Label.h"
 #include "controls/RadioButton.h"
+#include "formc/FormWriter.h"
 #include "forms/FilerErrors.h"
 #include "forms/FormLoader.h"
-#include "formc/FormWriter.h"
 #include "graphics/TextMetrics.h"
 
 namespace pw {
@@ -46,16 +46,18 @@ class TTestForm : public TForm {
 };
 
 constexpr TFieldInfo kTestFields[] = {
-    PublishedField<&TTestForm::Image1>("Image1"), PublishedField<&TTestForm::Label1>("Label1"),
-    PublishedField<&TTestForm::Edit1>("Edit1"),   PublishedField<&TTestForm::Edit2>("Edit2"),
+    PublishedField<&TTestForm::Image1>("Image1"),
+    PublishedField<&TTestForm::Label1>("Label1"),
+    PublishedField<&TTestForm::Edit1>("Edit1"),
+    PublishedField<&TTestForm::Edit2>("Edit2"),
     PublishedField<&TTestForm::RadioButton1>("RadioButton1"),
 };
 constexpr TMethodInfo kTestMethods[] = {
     PublishedMethod<&TTestForm::Image1Click>("Image1Click"),
     PublishedMethod<&TTestForm::FormCreate>("FormCreate"),
 };
-const TClassInfo TTestForm::classInfo{"TTestForm", &TForm::classInfo, {}, kTestFields,
-                                      kTestMethods};
+const TClassInfo TTestForm::classInfo{
+    "TTestForm", &TForm::classInfo, {}, kTestFields, kTestMethods};
 
 // A form stream: the root "TestForm" with the given properties and children.
 struct StreamBuilder {
@@ -174,8 +176,8 @@ TEST_F(FormInstantiation, CreatesNamesParentsAndSetsEveryComponent) {
   EXPECT_TRUE(form->Edit1->ParentFont());
 
   // Stored tab orders apply when the children are complete; of two equal values the later wins.
-  EXPECT_EQ(form->TabList(), (std::vector<TWinControl*>{form->RadioButton1, form->Edit1,
-                                                        form->Edit2}));
+  EXPECT_EQ(form->TabList(),
+            (std::vector<TWinControl*>{form->RadioButton1, form->Edit1, form->Edit2}));
 
   EXPECT_TRUE(form->createdWithEdit) << "OnCreate runs with every control in place";
   EXPECT_FALSE(form->visibleAtCreate);
@@ -190,9 +192,8 @@ TEST_F(FormInstantiation, MissingHandlerFailsTheWholeWindow) {
   const StreamBuilder stream([](TFormWriter&) {},
                              [](TFormWriter& w) {
                                Child(w, "TEdit", "Edit1", [](TFormWriter&) {});
-                               Child(w, "TImage", "Image1", [](TFormWriter& w) {
-                                 Ident(w, "OnClick", "Image2Click");
-                               });
+                               Child(w, "TImage", "Image1",
+                                     [](TFormWriter& w) { Ident(w, "OnClick", "Image2Click"); });
                              });
   auto form = std::make_unique<TTestForm>(nullptr);
   try {
@@ -213,7 +214,7 @@ TEST_F(FormInstantiation, ReportsBadClassesNamesAndValues) {
       Read(StreamBuilder([](TFormWriter&) {}, children));
     } catch (const Exception& e) {
       return dynamic_cast<const EClassNotFound*>(&e) != nullptr ? "EClassNotFound: " + e.Message()
-                                                                 : e.Message();
+                                                                : e.Message();
     }
     return "no error";
   };
@@ -238,6 +239,17 @@ TEST_F(FormInstantiation, ReportsBadClassesNamesAndValues) {
               Child(w, "TLabel", "Label1", [](TFormWriter& w) { Int(w, "Font.Size2", 3); });
             }),
             "Error reading Label1.Font.Size2: Property Size2 does not exist");
+}
+
+TEST_F(FormInstantiation, AChildPositionMovesTheComponentAmongItsKind) {
+  auto form = Read(StreamBuilder([](TFormWriter&) {},
+                                 [](TFormWriter& w) {
+                                   Child(w, "TLabel", "Label1", [](TFormWriter&) {});
+                                   w.WritePrefix(kFlagChildPosition, 0);
+                                   Child(w, "TImage", "Image1", [](TFormWriter&) {});
+                                 }));
+  EXPECT_EQ(form->GraphicChildren(), (std::vector<TControl*>{form->Image1, form->Label1}));
+  EXPECT_EQ(form->Components(1), form->Image1) << "ownership keeps the creation order";
 }
 
 TEST_F(FormInstantiation, RootNamesStayUniqueAmongWindows) {

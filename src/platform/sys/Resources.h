@@ -13,7 +13,6 @@ enum class ResourceType : std::uint16_t {
 };
 
 // The bytes of the resource; names compared without regard to ASCII case.
-std::optional<std::span<const std::uint8_t>> FindResource(std::string_view name,
-                                                          ResourceType type);
+std::optional<std::span<const std::uint8_t>> FindResource(std::string_view name, ResourceType type);
 
 }  // namespace pw::sys

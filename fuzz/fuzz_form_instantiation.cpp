@@ -1,0 +1,39 @@
+// Arbitrary bytes read as the description of each window class: every failure must be a
+// pw::Exception, and a failed reading must leave nothing behind (the sanitizers watch for leaks).
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "app/CalculatorForm.h"
+#include "app/ShowcaseForm.h"
+#include "convert/Exceptions.h"
+#include "forms/FormLoader.h"
+#include "forms/Stream.h"
+
+namespace {
+
+template <class Form>
+void ReadInto(std::span<const std::uint8_t> bytes) {
+  auto form = std::make_unique<Form>(nullptr);
+  pw::TReadOnlyMemoryStream stream(bytes);
+  try {
+    pw::ReadFormRoot(stream, *form);
+  } catch (const pw::Exception&) {
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const bool initialized = [] {
+    pw::InitializeControls();
+    return true;
+  }();
+  (void)initialized;
+  const std::span<const std::uint8_t> bytes(data, size);
+  ReadInto<pw::TForm1>(bytes);
+  ReadInto<pw::TForm3>(bytes);
+  return 0;
+}
