@@ -220,6 +220,11 @@ TEST_F(FormInstantiation, ReportsBadClassesNamesAndValues) {
   };
   EXPECT_EQ(failure([](TFormWriter& w) { Child(w, "TFoo", "Foo1", [](TFormWriter&) {}); }),
             "EClassNotFound: Class TFoo not found");
+  EXPECT_EQ(failure([](TFormWriter& w) {
+              w.WritePrefix(kFlagInherited);
+              Child(w, "TEdit", "Edit1", [](TFormWriter&) {});
+            }),
+            "Ancestor for 'Edit1' not found");
   EXPECT_EQ(failure([](TFormWriter& w) { Child(w, "TEdit", "1Edit", [](TFormWriter&) {}); }),
             "''1Edit'' is not a valid component name");
   EXPECT_EQ(failure([](TFormWriter& w) {
@@ -250,6 +255,25 @@ TEST_F(FormInstantiation, AChildPositionMovesTheComponentAmongItsKind) {
                                  }));
   EXPECT_EQ(form->GraphicChildren(), (std::vector<TControl*>{form->Image1, form->Label1}));
   EXPECT_EQ(form->Components(1), form->Image1) << "ownership keeps the creation order";
+}
+
+TEST_F(FormInstantiation, RegisteredClassesAreFoundByNameOnce) {
+  static const TClassInfo kPanel{"TTestPanel", &TWinControl::classInfo, {}, {}, {},
+                                 CreateComponent<TWinControl>};
+  static const TClassInfo kOtherPanel{"TTESTPANEL", &TWinControl::classInfo};
+  RegisterClass(kPanel);
+  RegisterClass(kPanel);  // the same class again changes nothing
+  try {
+    RegisterClass(kOtherPanel);
+    FAIL() << "a second class of one name";
+  } catch (const EFilerError& e) {
+    EXPECT_EQ(e.Message(), "A class named TTESTPANEL already exists");
+  }
+  auto form = Read(StreamBuilder([](TFormWriter&) {}, [](TFormWriter& w) {
+    Child(w, "ttestpanel", "Panel1", [](TFormWriter&) {});
+  }));
+  ASSERT_EQ(form->ComponentCount(), 1);
+  EXPECT_EQ(form->Components(0)->Name(), "Panel1");
 }
 
 TEST_F(FormInstantiation, RootNamesStayUniqueAmongWindows) {
