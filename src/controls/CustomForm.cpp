@@ -158,12 +158,11 @@ void TCustomForm::ReadOwnState(TReader& reader) {
       Font()->SetHeight(MulDiv(Font()->Height(), screenPpi, pixelsPerInch_));
     }
     pixelsPerInch_ = screenPpi;
-    // Measuring needs a display backend; without one the design metrics stand.
-    if (const auto measured = MeasureTextExtent(*Font(), u"0");
-        measured && measured->cy != textHeight_) {
-      ScaleControls(measured->cy, textHeight_);
-      storedClientWidth_ = MulDiv(storedClientWidth_, measured->cy, textHeight_);
-      storedClientHeight_ = MulDiv(storedClientHeight_, measured->cy, textHeight_);
+    const int measured = MeasureTextExtent(*Font(), u"0").cy;
+    if (measured != textHeight_) {
+      ScaleControls(measured, textHeight_);
+      storedClientWidth_ = MulDiv(storedClientWidth_, measured, textHeight_);
+      storedClientHeight_ = MulDiv(storedClientHeight_, measured, textHeight_);
     }
   }
   // The stored client size is applied as an ordinary assignment.

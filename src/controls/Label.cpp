@@ -51,9 +51,8 @@ void TCustomLabel::AdjustBounds() {
   if (!autoSize_ || Loading()) return;
   const std::u16string text = LabelText();
   const std::u16string_view measured = text.empty() ? std::u16string_view(u" ") : text;
-  if (const auto extent = MeasureTextExtent(*Font(), measured)) {
-    SetBounds(Left(), Top(), extent->cx, extent->cy);
-  }
+  const TSize extent = MeasureTextExtent(*Font(), measured);
+  SetBounds(Left(), Top(), extent.cx, extent.cy);
 }
 
 }  // namespace pw

@@ -66,6 +66,21 @@ void TFont::SetPitch(TFontPitch pitch) {
   Update(pitch_, pitch, [this] { Changed(); });
 }
 
+gfx::LOGFONT TFont::LogFont() const {
+  gfx::LOGFONT request;
+  request.height = height_;
+  request.weight = (style_ & FontStyleBit(TFontStyle::fsBold)) != 0 ? gfx::FW_BOLD : gfx::FW_NORMAL;
+  request.italic = (style_ & FontStyleBit(TFontStyle::fsItalic)) != 0;
+  request.underline = (style_ & FontStyleBit(TFontStyle::fsUnderline)) != 0;
+  request.strikeOut = (style_ & FontStyleBit(TFontStyle::fsStrikeOut)) != 0;
+  request.charSet = charset_;
+  request.pitchAndFamily = pitch_ == TFontPitch::fpFixed      ? gfx::FIXED_PITCH
+                           : pitch_ == TFontPitch::fpVariable ? gfx::VARIABLE_PITCH
+                                                              : gfx::DEFAULT_PITCH;
+  request.faceName = name_ == "Default" ? "MS Sans Serif" : name_;
+  return request;
+}
+
 bool TFont::operator==(const TFont& other) const {
   return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ &&
          charset_ == other.charset_ && color_ == other.color_ && pitch_ == other.pitch_;

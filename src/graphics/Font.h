@@ -8,6 +8,7 @@
 
 #include "forms/Persistent.h"
 #include "graphics/Colors.h"
+#include "platform/gfx/Types.h"
 
 namespace pw {
 
@@ -44,6 +45,10 @@ class TFont : public TPersistent {
   void SetColor(TColor color);
   TFontPitch Pitch() const { return pitch_; }
   void SetPitch(TFontPitch pitch);
+
+  // The request for the graphics interface: height unchanged, weight 700 with fsBold else 400,
+  // the style flags, character set and pitch; "Default" stands for "MS Sans Serif".
+  gfx::LOGFONT LogFont() const;
 
   // Copies every attribute of `other`; one change notification when anything differs.
   void Assign(const TFont& other);

@@ -1,5 +1,7 @@
 #include "graphics/TextMetrics.h"
 
+#include "platform/gfx/Text.h"
+
 namespace pw {
 
 namespace {
@@ -13,10 +15,11 @@ void SetTextExtentMeasure(TextExtentMeasure measure) {
   InstalledMeasure() = std::move(measure);
 }
 
-std::optional<TSize> MeasureTextExtent(const TFont& font, std::u16string_view text) {
-  const auto& measure = InstalledMeasure();
-  if (!measure) return std::nullopt;
-  return measure(font, text);
+TSize MeasureTextExtent(const TFont& font, std::u16string_view text) {
+  if (const auto& measure = InstalledMeasure()) return measure(font, text);
+  const gfx::SIZE size =
+      gfx::MeasureText(font.LogFont(), text, gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
+  return {size.cx, size.cy};
 }
 
 }  // namespace pw

@@ -1,9 +1,8 @@
 #pragma once
-// Measuring text in a font, as a canvas does. The display backend installs the measure; until
-// one is installed nothing can be measured.
+// Measuring text in a font, as a canvas does: through the graphics interface, or through a
+// measure installed in its place (tests use one to stand for another screen).
 
 #include <functional>
-#include <optional>
 #include <string_view>
 
 #include "graphics/Font.h"
@@ -17,8 +16,9 @@ struct TSize {
 
 using TextExtentMeasure = std::function<TSize(const TFont& font, std::u16string_view text)>;
 
+// Replaces the graphics interface's measuring; an empty measure restores it.
 void SetTextExtentMeasure(TextExtentMeasure measure);
-// The extent of `text` drawn in `font`; none while no measure is installed.
-std::optional<TSize> MeasureTextExtent(const TFont& font, std::u16string_view text);
+// The extent of one line of `text` drawn in `font`.
+TSize MeasureTextExtent(const TFont& font, std::u16string_view text);
 
 }  // namespace pw

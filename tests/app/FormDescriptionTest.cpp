@@ -111,6 +111,10 @@ TEST(FormDescriptions, ShowcaseWindowHasItsControlsAndProperties) {
   EXPECT_TRUE(form->Edit1->ReadOnly());
   EXPECT_EQ(form->Edit1->Text(), "0");
   EXPECT_EQ(form->WideLabel1->Font()->Name(), "Titr");
+  // Auto-sized when reading ended: the stored 97 x 29 is what the title measures.
+  EXPECT_EQ(form->WideLabel1->Left(), 460);
+  EXPECT_EQ(form->WideLabel1->Width(), 97);
+  EXPECT_EQ(form->WideLabel1->Height(), 29);
   EXPECT_EQ(form->WideLabel12->BiDiMode(), TBiDiMode::bdRightToLeft);
   EXPECT_FALSE(form->WideLabel12->ParentBiDiMode());
   EXPECT_EQ(form->WideLabel3->BiDiMode(), TBiDiMode::bdLeftToRight);

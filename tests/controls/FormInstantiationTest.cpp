@@ -258,8 +258,8 @@ TEST_F(FormInstantiation, AChildPositionMovesTheComponentAmongItsKind) {
 }
 
 TEST_F(FormInstantiation, RegisteredClassesAreFoundByNameOnce) {
-  static const TClassInfo kPanel{"TTestPanel", &TWinControl::classInfo, {}, {}, {},
-                                 CreateComponent<TWinControl>};
+  static const TClassInfo kPanel{"TTestPanel", &TWinControl::classInfo,     {}, {},
+                                 {},           CreateComponent<TWinControl>};
   static const TClassInfo kOtherPanel{"TTESTPANEL", &TWinControl::classInfo};
   RegisterClass(kPanel);
   RegisterClass(kPanel);  // the same class again changes nothing
@@ -269,9 +269,9 @@ TEST_F(FormInstantiation, RegisteredClassesAreFoundByNameOnce) {
   } catch (const EFilerError& e) {
     EXPECT_EQ(e.Message(), "A class named TTESTPANEL already exists");
   }
-  auto form = Read(StreamBuilder([](TFormWriter&) {}, [](TFormWriter& w) {
-    Child(w, "ttestpanel", "Panel1", [](TFormWriter&) {});
-  }));
+  auto form = Read(
+      StreamBuilder([](TFormWriter&) {},
+                    [](TFormWriter& w) { Child(w, "ttestpanel", "Panel1", [](TFormWriter&) {}); }));
   ASSERT_EQ(form->ComponentCount(), 1);
   EXPECT_EQ(form->Components(0)->Name(), "Panel1");
 }

@@ -1,0 +1,73 @@
+// PNG output through libpng's simplified interface.
+
+#include "platform/gfx/Png.h"
+
+#include <png.h>
+
+#include "platform/gfx/GdiObjects.h"
+
+namespace pw::gfx {
+namespace {
+
+// The bitmap as rows of red, green, blue bytes, top row first.
+std::vector<std::uint8_t> RgbRows(const Bitmap& bitmap) {
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(bitmap.width) *
+                                static_cast<std::size_t>(bitmap.height) * 3);
+  std::uint8_t* out = rgb.data();
+  for (int y = 0; y < bitmap.height; ++y) {
+    if (bitmap.bitsPerPixel == 1) {
+      for (int x = 0; x < bitmap.width; ++x) {
+        const std::uint8_t level = bitmap.Bit(x, y) ? 255 : 0;
+        *out++ = level;
+        *out++ = level;
+        *out++ = level;
+      }
+      continue;
+    }
+    const std::uint32_t* row = bitmap.Pixels32(y);
+    for (int x = 0; x < bitmap.width; ++x) {
+      *out++ = static_cast<std::uint8_t>(row[x] >> 16);
+      *out++ = static_cast<std::uint8_t>(row[x] >> 8);
+      *out++ = static_cast<std::uint8_t>(row[x]);
+    }
+  }
+  return rgb;
+}
+
+png_image Header(const Bitmap& bitmap) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(bitmap.width);
+  image.height = static_cast<png_uint_32>(bitmap.height);
+  image.format = PNG_FORMAT_RGB;
+  return image;
+}
+
+}  // namespace
+
+bool WritePng(HBITMAP bitmap, const std::string& path) {
+  const Bitmap* b = AsBitmap(bitmap);
+  if (!b) return false;
+  const std::vector<std::uint8_t> rgb = RgbRows(*b);
+  png_image image = Header(*b);
+  const bool written = png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr);
+  png_image_free(&image);
+  return written;
+}
+
+std::vector<std::uint8_t> EncodePng(HBITMAP bitmap) {
+  const Bitmap* b = AsBitmap(bitmap);
+  if (!b) return {};
+  const std::vector<std::uint8_t> rgb = RgbRows(*b);
+  png_image image = Header(*b);
+  png_alloc_size_t size = 0;
+  // The first call measures, the second writes.
+  if (!png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr)) return {};
+  std::vector<std::uint8_t> png(size);
+  if (!png_image_write_to_memory(&image, png.data(), &size, 0, rgb.data(), 0, nullptr)) return {};
+  png.resize(size);
+  png_image_free(&image);
+  return png;
+}
+
+}  // namespace pw::gfx
