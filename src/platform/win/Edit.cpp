@@ -1,0 +1,420 @@
+// The native "EDIT" class: a single-line edit field with a caret, a selection, typing, Backspace,
+// Delete, Home, End and the arrows (Shift extends the selection, Ctrl moves by words), mouse
+// placement and drag selection, read-only mode, a length limit and the upper/lower case and
+// password styles. It tells its parent about every change of its text, typed or assigned, with
+// EN_CHANGE.
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <string>
+
+#include "platform/gfx/Gdi.h"
+#include "platform/gfx/Text.h"
+#include "platform/sys/CodePage.h"
+#include "platform/win/Messages.h"
+#include "platform/win/NativeClasses.h"
+#include "platform/win/NativeSupport.h"
+#include "platform/win/TextEditing.h"
+#include "platform/win/Window.h"
+
+namespace pw::win::native {
+namespace {
+
+constexpr std::size_t kDefaultLimit = 32767;
+
+struct EditState {
+  LineEditor editor{sys::CodePage() == sys::kCodePageUtf8};
+  std::size_t limit = kDefaultLimit;
+  gfx::HFONT font = nullptr;
+  bool focused = false;
+  bool created = false;
+  bool dragging = false;
+  int scroll = 0;       // pixels of text scrolled out at the left
+  std::string pending;  // an incomplete UTF-8 sequence typed byte by byte
+};
+
+StateTable<EditState>& States() {
+  static StateTable<EditState> table;
+  return table;
+}
+
+std::uint32_t Style(HWND window) {
+  return static_cast<std::uint32_t>(GetWindowLong(window, GWL_STYLE));
+}
+bool ReadOnly(HWND window) {
+  return (Style(window) & ES_READONLY) != 0;
+}
+
+gfx::HFONT FontOf(const EditState& state) {
+  return state.font ? state.font : DefaultControlFont();
+}
+
+// The text as it shows: password fields show one '*' per character.
+std::string Shown(HWND window, const EditState& state) {
+  const std::string& text = state.editor.text();
+  if (!(Style(window) & ES_PASSWORD)) return text;
+  std::string stars;
+  for (std::size_t at = 0; at < text.size(); at = state.editor.Next(at)) stars += '*';
+  return stars;
+}
+
+// The position in the shown text of a position in the text.
+std::size_t ShownPosition(HWND window, const EditState& state, std::size_t position) {
+  if (!(Style(window) & ES_PASSWORD)) return position;
+  std::size_t count = 0;
+  for (std::size_t at = 0; at < position && at < state.editor.text().size();
+       at = state.editor.Next(at))
+    ++count;
+  return count;
+}
+
+// The inside of the border, where the text goes.
+RECT TextArea(HWND window) {
+  RECT area;
+  GetClientRect(window, area);
+  int inset = 0;
+  if (GetWindowLong(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) {
+    inset = 2;
+  } else if (Style(window) & WS_BORDER) {
+    inset = 1;
+  }
+  area.left += inset + 1;
+  area.right -= inset + 1;
+  area.top += inset;
+  area.bottom -= inset;
+  return area;
+}
+
+// Pixel offset of a text position from the start of the text.
+int OffsetOf(HWND window, EditState& state, std::size_t position) {
+  const std::string shown = Shown(window, state);
+  const std::size_t at = std::min(ShownPosition(window, state, position), shown.size());
+  if (at == 0) return 0;
+  HDC dc = GetDC(window);
+  if (!dc) return 0;
+  gfx::HGDIOBJ old = gfx::SelectObject(dc, FontOf(state));
+  SIZE size;
+  gfx::GetTextExtentPoint32A(dc, std::string_view(shown).substr(0, at), size);
+  gfx::SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return size.cx;
+}
+
+// The text position nearest to a pixel offset from the start of the text.
+std::size_t PositionAt(HWND window, EditState& state, int offset) {
+  const std::string& text = state.editor.text();
+  std::size_t best = 0;
+  int bestDistance = offset < 0 ? -offset : offset;
+  for (std::size_t at = state.editor.Next(0); at <= text.size() && !text.empty();
+       at = state.editor.Next(at)) {
+    const int distance = std::abs(OffsetOf(window, state, at) - offset);
+    if (distance < bestDistance) {
+      best = at;
+      bestDistance = distance;
+    }
+    if (at == text.size()) break;
+  }
+  return best;
+}
+
+// Scrolls so that the caret is inside the text area.
+void KeepCaretVisible(HWND window, EditState& state) {
+  const RECT area = TextArea(window);
+  const int width = std::max(1, area.Width() - 1);
+  const int caret = OffsetOf(window, state, state.editor.caret());
+  if (caret < state.scroll) {
+    state.scroll = caret;
+  } else if (caret - state.scroll > width) {
+    state.scroll = caret - width;
+  }
+  if (state.scroll < 0) state.scroll = 0;
+}
+
+void Changed(HWND window, EditState& state, bool notify) {
+  DefWindowProc(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(state.editor.text().c_str()));
+  KeepCaretVisible(window, state);
+  InvalidateRect(window, nullptr, true);
+  if (notify && state.created) Notify(window, EN_CHANGE);
+}
+
+void SelectionMoved(HWND window, EditState& state) {
+  KeepCaretVisible(window, state);
+  InvalidateRect(window, nullptr, true);
+}
+
+std::string ApplyCase(HWND window, std::string text) {
+  const std::uint32_t style = Style(window);
+  for (char& c : text) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80) continue;
+    if (style & ES_UPPERCASE) c = static_cast<char>(std::toupper(byte));
+    if (style & ES_LOWERCASE) c = static_cast<char>(std::tolower(byte));
+  }
+  return text;
+}
+
+void Type(HWND window, EditState& state, std::string_view typed) {
+  if (ReadOnly(window)) return;
+  if (state.editor.Replace(ApplyCase(window, std::string(typed)), state.limit)) {
+    Changed(window, state, true);
+  }
+}
+
+// WM_CHAR: a byte of the process code page, or (above 0xFF) a Unicode character.
+void OnChar(HWND window, EditState& state, WPARAM code) {
+  if (code == VK_BACK) {
+    state.pending.clear();
+    if (!ReadOnly(window) && state.editor.DeleteBackward()) Changed(window, state, true);
+    return;
+  }
+  if (code > 0xFF) {
+    std::u16string wide;
+    char32_t c = static_cast<char32_t>(code);
+    if (c >= 0x10000) {
+      c -= 0x10000;
+      wide += static_cast<char16_t>(0xD800 + (c >> 10));
+      wide += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    } else {
+      wide += static_cast<char16_t>(c);
+    }
+    Type(window, state, sys::WideToNarrow(wide));
+    return;
+  }
+  const unsigned char byte = static_cast<unsigned char>(code);
+  if (byte < 0x20 || byte == 0x7F) return;  // control characters do not type
+  if (sys::CodePage() != sys::kCodePageUtf8 || byte < 0x80) {
+    state.pending.clear();
+    Type(window, state, std::string(1, static_cast<char>(byte)));
+    return;
+  }
+  // UTF-8 arriving byte by byte: collect a whole character before it goes in.
+  if ((byte & 0xC0) != 0x80) state.pending.clear();
+  state.pending += static_cast<char>(byte);
+  const unsigned char lead = static_cast<unsigned char>(state.pending[0]);
+  const std::size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  if (state.pending.size() >= need) {
+    const std::string complete = state.pending;
+    state.pending.clear();
+    if ((lead & 0xC0) != 0x80) Type(window, state, complete);
+  }
+}
+
+void OnKeyDown(HWND window, EditState& state, WPARAM key) {
+  const bool shift = KeyDown(VK_SHIFT);
+  const bool control = KeyDown(VK_CONTROL);
+  LineEditor& editor = state.editor;
+  switch (key) {
+    case VK_LEFT:
+      editor.MoveLeft(shift, control);
+      SelectionMoved(window, state);
+      break;
+    case VK_RIGHT:
+      editor.MoveRight(shift, control);
+      SelectionMoved(window, state);
+      break;
+    case VK_HOME:
+      editor.MoveHome(shift);
+      SelectionMoved(window, state);
+      break;
+    case VK_END:
+      editor.MoveEnd(shift);
+      SelectionMoved(window, state);
+      break;
+    case VK_DELETE:
+      if (!ReadOnly(window) && editor.DeleteForward()) Changed(window, state, true);
+      break;
+    default:
+      break;
+  }
+}
+
+void Paint(HWND window, EditState& state) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, paint);
+  if (!dc) return;
+  RECT client;
+  GetClientRect(window, client);
+  RECT inside = client;
+  if (GetWindowLong(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) {
+    gfx::DrawEdge(dc, inside, gfx::EDGE_SUNKEN, gfx::BF_RECT | gfx::BF_ADJUST);
+  } else if (Style(window) & WS_BORDER) {
+    gfx::FrameRect(dc, inside, gfx::GetSysColorBrush(gfx::COLOR_WINDOWFRAME));
+    inside.left += 1;
+    inside.top += 1;
+    inside.right -= 1;
+    inside.bottom -= 1;
+  }
+
+  const bool enabled = IsWindowEnabled(window);
+  const bool grey = ReadOnly(window) || !enabled;
+  gfx::SetTextColor(dc, gfx::GetSysColor(enabled ? gfx::COLOR_WINDOWTEXT : gfx::COLOR_GRAYTEXT));
+  gfx::SetBkColor(dc, gfx::GetSysColor(grey ? gfx::COLOR_BTNFACE : gfx::COLOR_WINDOW));
+  gfx::HBRUSH background =
+      ParentColorBrush(window, grey ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, dc,
+                       gfx::GetSysColorBrush(grey ? gfx::COLOR_BTNFACE : gfx::COLOR_WINDOW));
+  gfx::FillRect(dc, inside, background);
+
+  const RECT area = TextArea(window);
+  gfx::SaveDC(dc);
+  gfx::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  gfx::SelectObject(dc, FontOf(state));
+  gfx::TEXTMETRIC metrics;
+  gfx::GetTextMetrics(dc, metrics);
+  const int top = area.top + std::max(0, (area.Height() - metrics.height) / 2);
+  const int origin = area.left - state.scroll;
+  const std::string shown = Shown(window, state);
+  gfx::SetBkMode(dc, gfx::TRANSPARENT);
+  RECT line{origin, top, origin + 0x7FFF, top + metrics.height};
+  constexpr unsigned kFlags = gfx::DT_LEFT | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX | gfx::DT_NOCLIP;
+  gfx::DrawTextA(dc, shown, line, kFlags);
+
+  const bool showSelection = state.focused || (Style(window) & ES_NOHIDESEL);
+  if (showSelection && state.editor.hasSelection()) {
+    const int from = OffsetOf(window, state, state.editor.selectionStart());
+    const int to = OffsetOf(window, state, state.editor.selectionEnd());
+    RECT band{origin + from, top, origin + to, top + metrics.height};
+    gfx::FillRect(dc, band, gfx::GetSysColorBrush(gfx::COLOR_HIGHLIGHT));
+    gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_HIGHLIGHTTEXT));
+    const std::size_t start = ShownPosition(window, state, state.editor.selectionStart());
+    const std::size_t end = ShownPosition(window, state, state.editor.selectionEnd());
+    RECT selected{origin + from, top, origin + to + 0x7FFF, top + metrics.height};
+    gfx::DrawTextA(dc, std::string_view(shown).substr(start, end - start), selected, kFlags);
+  }
+  if (state.focused && enabled) {
+    const int x = origin + OffsetOf(window, state, state.editor.caret());
+    RECT caret{x, top, x + 1, top + metrics.height};
+    gfx::FillRect(dc, caret, gfx::GetStockObject(gfx::BLACK_BRUSH));
+  }
+  gfx::RestoreDC(dc, -1);
+  EndPaint(window, paint);
+}
+
+LRESULT EditProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) {
+    States().Drop(window);
+    return DefWindowProc(window, message, wParam, lParam);
+  }
+  EditState& state = States().Get(window);
+  switch (message) {
+    case WM_CREATE: {
+      // The text given at creation is kept by the core until now.
+      std::string text(static_cast<std::size_t>(DefWindowProc(window, WM_GETTEXTLENGTH, 0, 0)),
+                       '\0');
+      text.resize(static_cast<std::size_t>(DefWindowProc(window, WM_GETTEXT, text.size() + 1,
+                                                         reinterpret_cast<LPARAM>(text.data()))));
+      state.editor.SetText(ApplyCase(window, text));
+      state.created = true;
+      return 0;
+    }
+    case WM_SETTEXT: {
+      const std::string text = ApplyCase(window, std::string(TextArgument(lParam)));
+      const bool same = text == state.editor.text();
+      state.editor.SetText(text);
+      state.scroll = 0;
+      if (same) {
+        InvalidateRect(window, nullptr, true);
+      } else {
+        Changed(window, state, true);
+      }
+      return 1;
+    }
+    case WM_GETTEXT:
+      return CopyTextOut(state.editor.text(), wParam, lParam);
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(state.editor.text().size());
+    case WM_SETFONT:
+      state.font = FontArgument(wParam);
+      if (lParam) InvalidateRect(window, nullptr, true);
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
+    case WM_SETFOCUS:
+      state.focused = true;
+      InvalidateRect(window, nullptr, true);
+      return 0;
+    case WM_KILLFOCUS:
+      state.focused = false;
+      InvalidateRect(window, nullptr, true);
+      return 0;
+    case WM_ENABLE:
+      InvalidateRect(window, nullptr, true);
+      return 0;
+    case WM_KEYDOWN:
+      OnKeyDown(window, state, wParam);
+      return 0;
+    case WM_CHAR:
+      OnChar(window, state, wParam);
+      return 0;
+    case WM_LBUTTONDOWN: {
+      if (GetFocus() != window) SetFocus(window);
+      const RECT area = TextArea(window);
+      const int offset = GET_X_LPARAM(lParam) - area.left + state.scroll;
+      state.editor.MoveTo(PositionAt(window, state, offset), (wParam & MK_SHIFT) != 0);
+      state.dragging = true;
+      SetCapture(window);
+      SelectionMoved(window, state);
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      if (state.dragging) {
+        const RECT area = TextArea(window);
+        const int offset = GET_X_LPARAM(lParam) - area.left + state.scroll;
+        state.editor.MoveTo(PositionAt(window, state, offset), true);
+        SelectionMoved(window, state);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (state.dragging) {
+        state.dragging = false;
+        if (GetCapture() == window) ReleaseCapture();
+      }
+      return 0;
+    case WM_CAPTURECHANGED:
+      state.dragging = false;
+      return 0;
+    case EM_GETSEL: {
+      const auto start = static_cast<std::uint32_t>(state.editor.selectionStart());
+      const auto end = static_cast<std::uint32_t>(state.editor.selectionEnd());
+      if (auto* out = reinterpret_cast<std::uint32_t*>(wParam)) *out = start;
+      if (auto* out = reinterpret_cast<std::uint32_t*>(lParam)) *out = end;
+      return MAKELPARAM(static_cast<int>(start), static_cast<int>(end));
+    }
+    case EM_SETSEL:
+      state.editor.SetSelection(SignedArgument(wParam), SignedArgument(lParam));
+      SelectionMoved(window, state);
+      return 0;
+    case EM_REPLACESEL:
+      if (state.editor.Replace(ApplyCase(window, std::string(TextArgument(lParam))))) {
+        Changed(window, state, true);
+      }
+      return 0;
+    case EM_LIMITTEXT:
+      state.limit = wParam == 0 ? 0x7FFFFFFE : static_cast<std::size_t>(wParam);
+      return 0;
+    case EM_SETREADONLY: {
+      const std::uint32_t style = Style(window);
+      SetWindowLong(window, GWL_STYLE, wParam ? (style | ES_READONLY) : (style & ~ES_READONLY));
+      InvalidateRect(window, nullptr, true);
+      return 1;
+    }
+    case WM_ERASEBKGND:
+      return 1;  // the paint fills everything
+    case WM_PAINT:
+      Paint(window, state);
+      return 0;
+    default:
+      return DefWindowProc(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+void RegisterEditClass() {
+  WindowClass windowClass;
+  windowClass.name = "EDIT";
+  windowClass.proc = EditProc;
+  RegisterClass(windowClass);
+}
+
+}  // namespace pw::win::native
