@@ -1,3 +1,4 @@
+#include "platform/sys/Module.h"
 #include "platform/sys/Resources.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,19 @@ TEST(Resources, AbsentNamesAreNotFound) {
 TEST(Resources, TypeMustMatch) {
   EXPECT_FALSE(FindResource("TFORM1", static_cast<ResourceType>(6)).has_value());
   EXPECT_FALSE(FindResource("TFORM3", static_cast<ResourceType>(3)).has_value());
+}
+
+}  // namespace
+}  // namespace pw::sys
+
+namespace pw::sys {
+namespace {
+
+TEST(Module, FileNameIsTheRunningExecutable) {
+  const std::string path = ModuleFileName();
+  ASSERT_FALSE(path.empty());
+  EXPECT_EQ(path.front(), '/');
+  EXPECT_NE(path.find("test_platform"), std::string::npos) << path;
 }
 
 }  // namespace

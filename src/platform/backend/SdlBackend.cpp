@@ -27,7 +27,10 @@ class VideoSubsystem {
  public:
   VideoSubsystem() : started_(SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {}
   ~VideoSubsystem() {
-    if (started_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (!started_) return;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    // The last one out also lets go of what SDL started for itself (its D-Bus connection).
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
   }
   VideoSubsystem(const VideoSubsystem&) = delete;
   VideoSubsystem& operator=(const VideoSubsystem&) = delete;
@@ -135,10 +138,10 @@ class SdlBackend final : public Backend {
       const auto wait = std::min<std::uint32_t>(*timeoutMs, std::numeric_limits<int>::max());
       have = SDL_WaitEventTimeout(&event, static_cast<int>(wait)) != 0;
     }
-    while (have) {
-      Handle(event);
-      have = SDL_PollEvent(&event) != 0;
-    }
+    // One piece of input at a time: the window stand-in routes input when it arrives (to the
+    // capture, the focus), so what the previous piece led to (a list dropping down and taking
+    // the capture, say) must have happened first. Window events are taken in bulk.
+    while (have && !Handle(event)) have = SDL_PollEvent(&event) != 0;
   }
 
   std::uint32_t Now() override { return SDL_GetTicks() - start_; }
@@ -186,9 +189,10 @@ class SdlBackend final : public Backend {
     if (!GetClientRect(window, client)) return;
     PresentBitmap(entry->window.get(), GetWindowSurface(window), client);
   }
-  void Handle(const SDL_Event& event);
-  void HandleWindowEvent(const SDL_WindowEvent& event);
-  void Mouse(Uint32 windowId, unsigned message, int x, int y);
+  // Each returns whether it gave the window stand-in input.
+  bool Handle(const SDL_Event& event);
+  bool HandleWindowEvent(const SDL_WindowEvent& event);
+  bool Mouse(Uint32 windowId, unsigned message, int x, int y);
 
   std::unique_ptr<VideoSubsystem> video_;  // first in, last out: outlives the windows
   Uint32 start_;
@@ -285,79 +289,80 @@ void SdlBackend::Sync(HWND window) {
   if (!wasShown) PresentAll(window);
 }
 
-void SdlBackend::Mouse(Uint32 windowId, unsigned message, int x, int y) {
+bool SdlBackend::Mouse(Uint32 windowId, unsigned message, int x, int y) {
   HWND window = FromId(windowId);
-  if (window == nullptr || !IsWindow(window)) return;
+  if (window == nullptr || !IsWindow(window)) return false;
   // Screen coordinates as the window stand-in places the window, so the point lands in it even
   // when the window manager put the real window somewhere else.
   POINT point{x, y};
   ClientToScreen(window, point);
   InputMouse(message, point);
+  return true;
 }
 
-void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
+bool SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
   HWND window = FromId(event.windowID);
-  if (window == nullptr || !IsWindow(window)) return;
+  if (window == nullptr || !IsWindow(window)) return false;
   Entry* entry = Find(window);
-  if (entry == nullptr) return;
+  if (entry == nullptr) return false;
   switch (event.event) {
     case SDL_WINDOWEVENT_EXPOSED:
       PresentAll(window);
-      break;
+      return false;
     case SDL_WINDOWEVENT_CLOSE:
       InputClose(window);
-      break;
+      return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       // Pop-ups never take the activation from the window that opened them. A disabled window
       // (one a modal window stands over) sends the user back to the active window.
-      if (entry->popup || GetActiveWindow() == window) break;
+      if (entry->popup || GetActiveWindow() == window) return false;
       if (IsWindowEnabled(window)) {
         InputActivate(window);
-      } else if (SDL_Window* active = ShownSdlWindow(GetActiveWindow())) {
-        SDL_RaiseWindow(active);
+        return true;
       }
-      break;
+      if (SDL_Window* active = ShownSdlWindow(GetActiveWindow())) SDL_RaiseWindow(active);
+      return false;
     case SDL_WINDOWEVENT_MOVED: {
-      if (applying_ || (event.data1 == entry->x && event.data2 == entry->y)) break;
+      if (applying_ || (event.data1 == entry->x && event.data2 == entry->y)) return false;
       // The window manager placed the window: the window follows, frame included.
       RECT frame;
       POINT origin{0, 0};
-      if (!GetWindowRect(window, frame) || !ClientToScreen(window, origin)) break;
+      if (!GetWindowRect(window, frame) || !ClientToScreen(window, origin)) return false;
       entry->x = event.data1, entry->y = event.data2;
       SetWindowPos(window, nullptr, event.data1 - (origin.x - frame.left),
                    event.data2 - (origin.y - frame.top), 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      break;
+      return true;
     }
     case SDL_WINDOWEVENT_SIZE_CHANGED: {
-      if (applying_ || (event.data1 == entry->width && event.data2 == entry->height)) break;
-      if (!entry->resizable) break;
+      if (applying_ || (event.data1 == entry->width && event.data2 == entry->height)) {
+        return false;
+      }
+      if (!entry->resizable) return false;
       RECT frame, client;
-      if (!GetWindowRect(window, frame) || !GetClientRect(window, client)) break;
+      if (!GetWindowRect(window, frame) || !GetClientRect(window, client)) return false;
       entry->width = event.data1, entry->height = event.data2;
       SetWindowPos(window, nullptr, 0, 0, event.data1 + frame.Width() - client.Width(),
                    event.data2 + frame.Height() - client.Height(),
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       PresentAll(window);
-      break;
+      return true;
     }
     default:
-      break;
+      return false;
   }
 }
 
-void SdlBackend::Handle(const SDL_Event& event) {
+bool SdlBackend::Handle(const SDL_Event& event) {
   switch (event.type) {
     case SDL_WINDOWEVENT:
-      HandleWindowEvent(event.window);
-      break;
+      return HandleWindowEvent(event.window);
     case SDL_MOUSEMOTION:
-      if (event.motion.which == SDL_TOUCH_MOUSEID) break;
-      Mouse(event.motion.windowID, WM_MOUSEMOVE, event.motion.x, event.motion.y);
-      break;
+      if (event.motion.which == SDL_TOUCH_MOUSEID) return false;
+      return Mouse(event.motion.windowID, WM_MOUSEMOVE, event.motion.x, event.motion.y);
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
-      if (event.button.which == SDL_TOUCH_MOUSEID) break;
+      if (event.button.which == SDL_TOUCH_MOUSEID) return false;
       const bool down = event.type == SDL_MOUSEBUTTONDOWN;
       unsigned message = 0;
       if (event.button.button == SDL_BUTTON_LEFT) {
@@ -365,20 +370,21 @@ void SdlBackend::Handle(const SDL_Event& event) {
       } else if (event.button.button == SDL_BUTTON_RIGHT) {
         message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
       }
-      if (message != 0) Mouse(event.button.windowID, message, event.button.x, event.button.y);
-      break;
+      if (message == 0) return false;
+      return Mouse(event.button.windowID, message, event.button.x, event.button.y);
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
       if (auto key = VirtualKeyFromSdl(event.key.keysym.sym)) {
         InputKey(*key, event.type == SDL_KEYDOWN);
+        return true;
       }
-      break;
+      return false;
     case SDL_TEXTINPUT:
       for (char32_t c : DecodeUtf8(event.text.text)) InputChar(c);
-      break;
+      return true;
     default:
-      break;
+      return false;
   }
 }
 
@@ -500,6 +506,9 @@ std::unique_ptr<Backend> CreateSdlBackend() {
   // nothing here would act on.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // A click that activates a window counts like any other (the window stand-in decides through
+  // WM_MOUSEACTIVATE); SDL would drop one that comes within a few milliseconds of the focus.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   // The driver for the display the environment names (unless SDL_VIDEODRIVER says otherwise).
   const char* wayland = std::getenv("WAYLAND_DISPLAY");

@@ -356,6 +356,13 @@ LRESULT EditProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
       SelectionMoved(window, state);
       return 0;
     }
+    case WM_LBUTTONDBLCLK: {
+      const RECT area = TextArea(window);
+      const int offset = GET_X_LPARAM(lParam) - area.left + state.scroll;
+      state.editor.SelectWordAt(PositionAt(window, state, offset));
+      SelectionMoved(window, state);
+      return 0;
+    }
     case WM_MOUSEMOVE:
       if (state.dragging) {
         const RECT area = TextArea(window);
@@ -413,6 +420,7 @@ LRESULT EditProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
 void RegisterEditClass() {
   WindowClass windowClass;
   windowClass.name = "EDIT";
+  windowClass.style = CS_DBLCLKS;
   windowClass.proc = EditProc;
   RegisterClass(windowClass);
 }

@@ -65,12 +65,12 @@ HWND InputTarget(POINT screenPoint) {
 
 // A press in an inactive top-level window activates it, as the window under the pointer agrees.
 // Returns false when the press is to be dropped.
-bool MouseActivate(HWND target, unsigned message) {
+bool MouseActivate(HWND target, unsigned message, int hit) {
   auto& s = State();
   HWND root = GetAncestorRoot(target);
   if (s.active == root) return true;
   const LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(root),
-                                     MAKELPARAM(HTCLIENT, static_cast<int>(message)));
+                                     MAKELPARAM(hit, static_cast<int>(message)));
   if (!Live(root)) return false;
   if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) SetActiveWindow(root);
   return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT && Live(target);
@@ -99,15 +99,21 @@ void InputMouse(unsigned message, POINT screenPoint) {
   }
 
   HWND target = Live(s.capture) ? s.capture : InputTarget(screenPoint);
-  if (!target || (IsPress(message) && !s.capture && !MouseActivate(target, message))) {
+  if (!target) {
     Queue(nullptr, WM_NULL, 0, 0);
     return;
   }
   POINT client = screenPoint;
   ScreenToClient(target, client);
   const RECT box = ClientBox(*target);
-  if (!Live(s.capture) &&
-      (client.x < 0 || client.y < 0 || client.x >= box.right || client.y >= box.bottom)) {
+  const bool inClient =
+      client.x >= 0 && client.y >= 0 && client.x < box.right && client.y < box.bottom;
+  if (IsPress(message) && !s.capture &&
+      !MouseActivate(target, message, inClient ? HTCLIENT : HTCAPTION)) {
+    Queue(nullptr, WM_NULL, 0, 0);
+    return;
+  }
+  if (!Live(target) || (!Live(s.capture) && !inClient)) {
     // The frame of a top-level window: it activates (above) but gets no client message.
     Queue(nullptr, WM_NULL, 0, 0);
     return;

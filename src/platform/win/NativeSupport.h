@@ -2,6 +2,7 @@
 // Helpers shared by the native control classes (Button.cpp, Edit.cpp, ComboBox.cpp): per-window
 // state, the text messages' buffers, notifications to the parent and the default control font.
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>

@@ -100,6 +100,20 @@ class LineEditor {
     if (!extend) anchor_ = caret_;
   }
 
+  // Selects the word around `position` (a double click): the run of non-blank characters, or
+  // of blanks when the position lies between blanks.
+  void SelectWordAt(std::size_t position) {
+    position = Boundary(position);
+    const bool blank = position < text_.size() ? IsSpace(text_[position])
+                                               : (position > 0 && IsSpace(text_[position - 1]));
+    std::size_t start = position;
+    while (start > 0 && IsSpace(text_[start - 1]) == blank) --start;
+    std::size_t end = position;
+    while (end < text_.size() && IsSpace(text_[end]) == blank) ++end;
+    anchor_ = Boundary(start);
+    caret_ = end;
+  }
+
   // The character boundary at or before `position`.
   std::size_t Boundary(std::size_t position) const {
     position = std::min(position, text_.size());

@@ -33,11 +33,19 @@ using LRESULT = std::intptr_t;
 constexpr LPARAM MAKELPARAM(int low, int high) {
   return static_cast<LPARAM>(static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
 }
-constexpr int LOWORD(std::uintptr_t v) { return static_cast<int>(v & 0xFFFF); }
-constexpr int HIWORD(std::uintptr_t v) { return static_cast<int>((v >> 16) & 0xFFFF); }
+constexpr int LOWORD(std::uintptr_t v) {
+  return static_cast<int>(v & 0xFFFF);
+}
+constexpr int HIWORD(std::uintptr_t v) {
+  return static_cast<int>((v >> 16) & 0xFFFF);
+}
 // Signed coordinates of mouse messages.
-constexpr int GET_X_LPARAM(LPARAM v) { return static_cast<std::int16_t>(v & 0xFFFF); }
-constexpr int GET_Y_LPARAM(LPARAM v) { return static_cast<std::int16_t>((v >> 16) & 0xFFFF); }
+constexpr int GET_X_LPARAM(LPARAM v) {
+  return static_cast<std::int16_t>(v & 0xFFFF);
+}
+constexpr int GET_Y_LPARAM(LPARAM v) {
+  return static_cast<std::int16_t>((v >> 16) & 0xFFFF);
+}
 
 // A window procedure. The framework binds its controls' procedures to objects, so a procedure is
 // any callable.
@@ -77,7 +85,7 @@ LRESULT CallWindowProc(const WindowProc& proc, HWND window, unsigned message, WP
 
 // ---- Attributes
 
-HWND GetParent(HWND window);  // the parent of a child, the owner of a top-level window
+HWND GetParent(HWND window);        // the parent of a child, the owner of a top-level window
 HWND GetAncestorRoot(HWND window);  // the top-level window containing it
 bool IsChild(HWND parent, HWND window);
 inline constexpr int GWL_STYLE = -16;
@@ -118,7 +126,7 @@ bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
                   unsigned flags);
 bool MoveWindow(HWND window, int x, int y, int width, int height, bool repaint);
 bool ShowWindow(HWND window, int command);
-bool IsWindowVisible(HWND window);  // it and all its parents are visible
+bool IsWindowVisible(HWND window);            // it and all its parents are visible
 bool GetWindowRect(HWND window, RECT& rect);  // screen coordinates, frame included
 bool GetClientRect(HWND window, RECT& rect);  // (0, 0, client width, client height)
 bool ClientToScreen(HWND window, POINT& point);

@@ -80,6 +80,20 @@ TEST(LineEditorTest, Utf8CharactersMoveAndDeleteWhole) {
   EXPECT_EQ(editor.caret(), 0u) << "a position inside a character moves to its start";
 }
 
+TEST(LineEditorTest, SelectWordAt) {
+  LineEditor editor;
+  editor.SetText("one two  three");
+  editor.SelectWordAt(5);
+  EXPECT_EQ(editor.selectionStart(), 4u);
+  EXPECT_EQ(editor.selectionEnd(), 7u);
+  editor.SelectWordAt(8);
+  EXPECT_EQ(editor.selectionStart(), 7u);
+  EXPECT_EQ(editor.selectionEnd(), 9u);
+  editor.SelectWordAt(14);
+  EXPECT_EQ(editor.selectionStart(), 9u);
+  EXPECT_EQ(editor.selectionEnd(), 14u);
+}
+
 TEST(LineEditorTest, WordMovement) {
   LineEditor editor;
   editor.SetText("one two  three");
@@ -280,6 +294,22 @@ TEST_F(EditTest, PressTakesFocusAndPlacesTheCaret) {
   Mouse(WM_LBUTTONDOWN, edit, {0, 10});
   Mouse(WM_LBUTTONUP, edit, {0, 10});
   EXPECT_EQ(Selection(), std::make_pair(0, 0));
+}
+
+TEST_F(EditTest, DoubleClickSelectsAWord) {
+  MakeEdit("one two three");
+  // Where "tw" ends in the default font, inside the sunken edge and the one-pixel margin.
+  gfx::LOGFONT request;
+  request.height = -11;
+  request.faceName = "MS Sans Serif";
+  const SIZE extent = gfx::MeasureText(request, u"one tw");
+  const POINT inTwo{3 + extent.cx, 10};
+  Mouse(WM_LBUTTONDOWN, edit, inTwo);
+  Mouse(WM_LBUTTONUP, edit, inTwo);
+  Mouse(WM_LBUTTONDOWN, edit, inTwo);
+  Mouse(WM_LBUTTONUP, edit, inTwo);
+  EXPECT_EQ(Selection(), std::make_pair(4, 7));
+  EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST_F(EditTest, DraggingSelects) {

@@ -127,6 +127,36 @@ TEST_F(MessageQueueTest, WaitingDeliversInjectedInputFirst) {
   EXPECT_EQ(GetTickCount(), 0u);
 }
 
+TEST_F(MessageQueueTest, TheIdleHandlerRunsOnlyWhenNothingIsPending) {
+  HWND a = Top("a");
+  int idleCalls = 0;
+  backend->SetIdleHandler([&] {
+    ++idleCalls;
+    backend->InjectKey('Q', true);
+    return true;
+  });
+  PostMessage(a, WM_USER);
+  MSG msg;
+  ASSERT_TRUE(GetMessage(msg, nullptr, 0, 0));
+  EXPECT_EQ(msg.message, WM_USER);
+  DispatchMessage(msg);
+  while (GetMessage(msg, nullptr, 0, 0) && msg.message != WM_KEYDOWN) DispatchMessage(msg);
+  EXPECT_EQ(msg.message, WM_KEYDOWN);
+  // The posted message and the first paint came without asking for input.
+  EXPECT_EQ(idleCalls, 1);
+  backend->SetIdleHandler(nullptr);
+}
+
+TEST_F(MessageQueueTest, TimersEndWithTheirWindow) {
+  HWND a = Top("a");
+  Drain();
+  SetTimer(a, 1, 10);
+  DestroyWindow(a);
+  backend->Advance(100);
+  MSG msg;
+  EXPECT_FALSE(PeekMessage(msg, nullptr, 0, 0, PM_REMOVE));
+}
+
 TEST_F(MessageQueueTest, TranslateTurnsControlKeysIntoCharacters) {
   Top("a");
   Drain();
