@@ -10,6 +10,7 @@
 #include "forms/FormLoader.h"
 #include "forms/Reader.h"
 #include "graphics/Colors.h"
+#include "platform/win/Window.h"
 
 namespace pw {
 
@@ -93,15 +94,26 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
 }
 
 TSize TCustomForm::FrameExtent() const {
+  std::uint32_t style = win::WS_CAPTION | win::WS_SYSMENU;
+  std::uint32_t exStyle = 0;
   switch (borderStyle_) {
     case TFormBorderStyle::bsNone:
-      return {0, 0};
+      style = win::WS_POPUP;
+      break;
     case TFormBorderStyle::bsSizeable:
     case TFormBorderStyle::bsSizeToolWin:
-      return {8, 34};
+      style |= win::WS_THICKFRAME;
+      break;
+    case TFormBorderStyle::bsDialog:
+      style |= win::WS_DLGFRAME;
+      exStyle |= win::WS_EX_DLGMODALFRAME;
+      break;
     default:
-      return {6, 32};
+      style |= win::WS_BORDER;
+      break;
   }
+  const gfx::RECT insets = win::FrameInsets(style, exStyle);
+  return {insets.left + insets.right, insets.top + insets.bottom};
 }
 
 int TCustomForm::ClientWidth() const {

@@ -65,7 +65,8 @@ class TCustomForm : public TWinControl {
   TNotifyEvent OnCreate;
 
  private:
-  // The frame around the client area for the border style: {horizontal, vertical}.
+  // The frame the windowing system puts around the client area for the border style:
+  // {horizontal, vertical}.
   TSize FrameExtent() const;
   void AlignClientControls();
 

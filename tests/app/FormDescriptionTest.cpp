@@ -104,6 +104,8 @@ TEST(FormDescriptions, ShowcaseWindowHasItsControlsAndProperties) {
   EXPECT_EQ(form->BorderIcons(), 1u) << "[biSystemMenu]";
   EXPECT_EQ(form->Width(), 598);
   EXPECT_EQ(form->Height(), 425);
+  EXPECT_EQ(form->ClientWidth(), 590) << "the client area it was designed with";
+  EXPECT_EQ(form->ClientHeight(), 391);
   EXPECT_EQ(form->Image2->Align(), TAlign::alClient);
   EXPECT_EQ(form->Image2->Width(), form->ClientWidth());
   EXPECT_EQ(form->Image2->Height(), form->ClientHeight());

@@ -72,7 +72,9 @@ int GetSystemMetrics(int index) {
     case SM_CXHSCROLL:
       return 16;
     case SM_CYCAPTION:
-      return 19;
+      // With the 4-pixel sizing frame, a sizeable window 598 x 425 has the 590 x 391 client area
+      // it was designed with.
+      return 26;
     case SM_CYMENU:
       return 19;
     case SM_CXBORDER:
