@@ -1,6 +1,6 @@
 // The program: creates the calculator window and the showcase window from their embedded form
-// descriptions. The display and the message loop are not part of this build yet, so it reports
-// what it built and ends.
+// descriptions. The controls are not yet bound to native windows and the application's message
+// loop is not part of this build yet, so it reports what it built and ends.
 
 #include <cstdio>
 #include <memory>
@@ -23,7 +23,8 @@ int main() {
         calculator->ComboBox1->Text().c_str(), showcase->Caption().c_str(),
         showcase->ComponentCount());
     std::puts(
-        "profile-weight: this build has no display yet; run tools/test to exercise both windows.");
+        "profile-weight: the windows are not shown by this build yet; run tools/test to exercise "
+        "both windows, or build/bin/pw-demo for the windowing stand-in on a display.");
     showcase.reset();
     calculator.reset();
   } catch (const Exception& e) {
