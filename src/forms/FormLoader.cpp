@@ -165,7 +165,14 @@ void ReadComponentRecord(TReader& reader) {
     component->ReadOwnState(reader);
     component->SetReading(false);
     if ((prefix.flags & kFlagChildPosition) != 0) component->SetChildPosition(prefix.childPosition);
-    if (loadingBatch != nullptr) AddOnce(*loadingBatch, component);
+    if (loadingBatch != nullptr) {
+      // A record that found its component (inherited) may meet one collected already.
+      if (created) {
+        loadingBatch->push_back(component);
+      } else {
+        AddOnce(*loadingBatch, component);
+      }
+    }
   } catch (...) {
     reader.SetParent(savedParent);
     reader.SetLookupRoot(savedLookupRoot);

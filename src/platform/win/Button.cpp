@@ -323,11 +323,7 @@ LRESULT ButtonProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) 
 }  // namespace
 
 void RegisterButtonClass() {
-  WindowClass windowClass;
-  windowClass.name = "BUTTON";
-  windowClass.style = CS_DBLCLKS;
-  windowClass.proc = ButtonProc;
-  RegisterClass(windowClass);
+  RegisterClass({"BUTTON", CS_DBLCLKS, ButtonProc});
 }
 
 }  // namespace pw::win::native

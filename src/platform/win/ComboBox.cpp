@@ -731,15 +731,8 @@ LRESULT ListProc(HWND list, unsigned message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void RegisterComboBoxClasses() {
-  WindowClass combo;
-  combo.name = "COMBOBOX";
-  combo.style = CS_DBLCLKS;
-  combo.proc = ComboProc;
-  RegisterClass(combo);  // false when it is there already
-  WindowClass list;
-  list.name = kComboListClass;
-  list.proc = ListProc;
-  RegisterClass(list);
+  RegisterClass({"COMBOBOX", CS_DBLCLKS, ComboProc});  // false when it is there already
+  RegisterClass({std::string(kComboListClass), 0, ListProc});
 }
 
 }  // namespace pw::win::native

@@ -418,11 +418,7 @@ LRESULT EditProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void RegisterEditClass() {
-  WindowClass windowClass;
-  windowClass.name = "EDIT";
-  windowClass.style = CS_DBLCLKS;
-  windowClass.proc = EditProc;
-  RegisterClass(windowClass);
+  RegisterClass({"EDIT", CS_DBLCLKS, EditProc});
 }
 
 }  // namespace pw::win::native

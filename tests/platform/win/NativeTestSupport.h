@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "MessagePump.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/Backend.h"
 #include "platform/win/HeadlessBackend.h"
@@ -98,19 +99,8 @@ class NativeControlTest : public ::testing::Test {
     return control;
   }
 
-  // Handles what is queued (input, posted, paint) without waiting.
-  static void Drain() {
-    MSG msg;
-    while (PeekMessage(msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) break;
-      TranslateMessage(msg);
-      DispatchMessage(msg);
-    }
-  }
-  void Pump() {
-    CurrentBackend().PumpEvents(0);
-    Drain();
-  }
+  static void Drain() { testing::Drain(); }
+  static void Pump() { testing::Pump(); }
 
   // ---- Input, one event at a time
   void Mouse(unsigned message, HWND window, POINT client) {

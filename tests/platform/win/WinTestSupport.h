@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "MessagePump.h"
 #include "platform/win/HeadlessBackend.h"
 #include "platform/win/Window.h"
 
@@ -100,20 +101,8 @@ class WinTest : public ::testing::Test {
     return window;
   }
 
-  // Lets the loop handle everything queued (input, posted, paint) without waiting.
-  static void Drain() {
-    MSG msg;
-    while (PeekMessage(msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) break;
-      TranslateMessage(msg);
-      DispatchMessage(msg);
-    }
-  }
-  // Delivers injected events, then handles the messages they caused.
-  void Pump() {
-    CurrentBackend().PumpEvents(0);
-    Drain();
-  }
+  static void Drain() { testing::Drain(); }
+  static void Pump() { testing::Pump(); }
 
   // "window:message" for the recorded messages.
   static std::vector<std::string> Trace() {

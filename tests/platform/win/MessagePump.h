@@ -1,0 +1,25 @@
+#pragma once
+// Running the message loop in tests, on the headless backend, without waiting.
+
+#include "platform/win/Backend.h"
+#include "platform/win/Window.h"
+
+namespace pw::win::testing {
+
+// Handles what is queued (input, posted, paint) without waiting.
+inline void Drain() {
+  MSG msg;
+  while (PeekMessage(msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) break;
+    TranslateMessage(msg);
+    DispatchMessage(msg);
+  }
+}
+
+// Delivers injected events, then handles the messages they caused.
+inline void Pump() {
+  CurrentBackend().PumpEvents(0);
+  Drain();
+}
+
+}  // namespace pw::win::testing
