@@ -1,5 +1,9 @@
 #include "controls/BitBtn.h"
 
+#include "controls/ControlMessages.h"
+#include "controls/CustomForm.h"
+#include "platform/gfx/Text.h"
+
 namespace pw {
 
 namespace {
@@ -27,6 +31,79 @@ const TClassInfo TBitBtn::classInfo{"TBitBtn", &TButton::classInfo,     kBitBtnP
 TButton::TButton(TComponent* owner) : TButtonControl(owner) {
   SetBounds(0, 0, 75, 25);
   SetTabStop(true);
+}
+
+}  // namespace pw
+
+namespace pw {
+
+void TButton::Click() {
+  if (TCustomForm* form = ParentForm()) form->SetModalResult(modalResult_);
+  TButtonControl::Click();
+}
+
+void TButton::CreateParams(TCreateParams& params) {
+  TButtonControl::CreateParams(params);
+  params.className = "BUTTON";
+  params.style |= default_ ? win::BS_DEFPUSHBUTTON : win::BS_PUSHBUTTON;
+}
+
+win::LRESULT TButton::WndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) {
+  switch (message) {
+    case CN_COMMAND:
+      if (win::HIWORD(wParam) == win::BN_CLICKED && !ClicksDisabled()) Click();
+      return 0;
+    case CN_DRAWITEM:
+      DrawItem(*reinterpret_cast<const win::DRAWITEMSTRUCT*>(lParam));
+      return 1;
+    case CM_FOCUSCHANGED: {
+      auto* focused = reinterpret_cast<TWinControl*>(lParam);
+      const bool active =
+          focused == this || (default_ && dynamic_cast<TButtonControl*>(focused) == nullptr);
+      if (active != active_) {
+        active_ = active;
+        Invalidate();
+      }
+      return 0;
+    }
+    case CM_DIALOGKEY:
+      if (((wParam == win::VK_RETURN && active_) || (wParam == win::VK_ESCAPE && cancel_)) &&
+          CanFocus()) {
+        Click();
+        return 1;
+      }
+      return 0;
+    default:
+      return TButtonControl::WndProc(message, wParam, lParam);
+  }
+}
+
+void TBitBtn::CreateParams(TCreateParams& params) {
+  TButton::CreateParams(params);
+  params.style = (params.style & ~0xFu) | win::BS_OWNERDRAW;
+}
+
+void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
+  gfx::HDC dc = item.hDC;
+  gfx::RECT rect = item.rcItem;
+  const bool pressed = (item.itemState & win::ODS_SELECTED) != 0;
+  gfx::DrawFrameControl(dc, rect, gfx::DFC_BUTTON,
+                        gfx::DFCS_BUTTONPUSH | (pressed ? gfx::DFCS_PUSHED : 0u));
+  gfx::SelectObject(dc, Font()->Handle());
+  gfx::SetBkMode(dc, gfx::TRANSPARENT);
+  gfx::SetTextColor(dc, ColorToRGB(Font()->Color()));
+  gfx::RECT text = rect;
+  if (pressed) {
+    text.left += 1;
+    text.top += 1;
+    text.right += 1;
+    text.bottom += 1;
+  }
+  gfx::DrawTextA(dc, Caption(), text, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
+  if (item.itemState & win::ODS_FOCUS) {
+    const gfx::RECT focus{rect.left + 4, rect.top + 4, rect.right - 4, rect.bottom - 4};
+    gfx::DrawFocusRect(dc, focus);
+  }
 }
 
 }  // namespace pw

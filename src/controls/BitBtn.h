@@ -5,6 +5,7 @@
 
 #include "controls/ButtonControl.h"
 #include "graphics/Picture.h"
+#include "platform/win/NativeClasses.h"
 
 namespace pw {
 
@@ -22,9 +23,22 @@ class TButton : public TButtonControl {
   void SetDefault(bool value) { default_ = value; }
   bool Cancel() const { return cancel_; }
   void SetCancel(bool value) { cancel_ = value; }
+  // The button Enter clicks: the focused one, or the default one while the focus is on a control
+  // that is no button.
+  bool Active() const { return active_; }
+
+  // Sets the window's modal result to the button's, then raises OnClick.
+  void Click() override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  win::LRESULT WndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) override;
+  // Draws an owner-drawn button.
+  virtual void DrawItem(const win::DRAWITEMSTRUCT& /*item*/) {}
 
  private:
   int modalResult_ = 0;
+  bool active_ = false;
   bool default_ = false;
   bool cancel_ = false;
 };
@@ -49,6 +63,10 @@ class TBitBtn : public TButton {
   void SetNumGlyphs(int count) { numGlyphs_ = count; }
   TBitBtnKind Kind() const { return kind_; }
   void SetKind(TBitBtnKind kind) { kind_ = kind; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void DrawItem(const win::DRAWITEMSTRUCT& item) override;
 
  private:
   std::unique_ptr<TBitmap> glyph_ = std::make_unique<TBitmap>();

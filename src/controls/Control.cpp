@@ -1,7 +1,9 @@
 #include "controls/Control.h"
 
 #include <cmath>
+#include <utility>
 
+#include "controls/CustomForm.h"
 #include "controls/WinControl.h"
 #include "forms/Reader.h"
 
@@ -46,7 +48,10 @@ TControl::~TControl() {
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
-  if (parent_ != nullptr) parent_->RemoveControl(this);
+  if (parent_ != nullptr) {
+    if (visible_ && !IsWindowed()) InvalidateInParent(false);
+    parent_->RemoveControl(this);
+  }
   if (parent != nullptr) {
     parent->InsertControl(this);
     if (!Reading()) {
@@ -54,14 +59,29 @@ void TControl::SetParent(TWinControl* parent) {
       ParentFontChanged();
       ParentBiDiModeChanged();
     }
+    if (!IsWindowed()) Invalidate();
   }
 }
 
-void TControl::SetBounds(int left, int top, int width, int height) {
+TCustomForm* TControl::ParentForm() const {
+  const TControl* control = this;
+  while (control->parent_ != nullptr) control = control->parent_;
+  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
+}
+
+void TControl::StoreBounds(int left, int top, int width, int height) {
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  if (visible_) InvalidateInParent(false);
+  StoreBounds(left, top, width, height);
+  Invalidate();
+  if (parent_ != nullptr) parent_->AlignControls();
 }
 
 void TControl::ChangeScale(int multiplier, int divisor) {
@@ -72,17 +92,76 @@ void TControl::ChangeScale(int multiplier, int divisor) {
 }
 
 void TControl::SetVisible(bool visible) {
+  if (visible == visible_) return;
   visible_ = visible;
+  VisibleChanged();
+  if (parent_ != nullptr) parent_->AlignControls();
+}
+
+void TControl::VisibleChanged() {
+  // Becoming visible and opaque, the control covers what lies beneath; else the parent's
+  // background shows through (or comes back).
+  InvalidateInParent(visible_ && HasStyle(TControlStyle::csOpaque));
 }
 
 void TControl::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
   enabled_ = enabled;
+  EnabledChanged();
+}
+
+void TControl::SetAlign(TAlign align) {
+  if (align == align_) return;
+  align_ = align;
+  if (parent_ != nullptr) parent_->AlignControls();
 }
 
 void TControl::SetText(std::string_view text) {
-  if (text == text_) return;
-  text_ = text;
+  if (text == GetText()) return;
+  StoreText(text);
   TextChanged();
+}
+
+void TControl::Invalidate() {
+  if (visible_) InvalidateInParent(HasStyle(TControlStyle::csOpaque));
+}
+
+void TControl::InvalidateInParent(bool opaque) {
+  if (parent_ == nullptr || !parent_->HandleAllocated()) return;
+  const gfx::RECT rect = BoundsRect();
+  const bool erase =
+      !opaque && !parent_->HasStyle(TControlStyle::csOpaque) && !parent_->BackgroundCovered(this);
+  win::InvalidateRect(parent_->Handle(), &rect, erase);
+}
+
+void TControl::Repaint() {
+  Invalidate();
+  if (parent_ != nullptr && parent_->HandleAllocated()) win::UpdateWindow(parent_->Handle());
+}
+
+void TControl::MouseMessage(unsigned message, win::WPARAM /*keys*/, int x, int y) {
+  switch (message) {
+    case win::WM_LBUTTONDOWN:
+    case win::WM_LBUTTONDBLCLK:
+      if (HasStyle(TControlStyle::csCaptureMouse) && parent_ != nullptr) {
+        parent_->CaptureMouseFor(this);
+      }
+      // A second press counts as a press only for a control that takes no double clicks.
+      clicking_ = HasStyle(TControlStyle::csClickEvents) &&
+                  (message == win::WM_LBUTTONDOWN || !HasStyle(TControlStyle::csDoubleClicks));
+      break;
+    case win::WM_LBUTTONUP: {
+      const bool clicked = std::exchange(clicking_, false);
+      if (parent_ != nullptr) parent_->ReleaseMouseFor(this);
+      if (clicked && x >= 0 && y >= 0 && x < width_ && y < height_) Click();
+      break;
+    }
+    case win::WM_CAPTURECHANGED:
+      clicking_ = false;
+      break;
+    default:
+      break;
+  }
 }
 
 void TControl::SetColor(TColor color) {

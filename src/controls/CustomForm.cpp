@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/Application.h"
+#include "controls/ControlMessages.h"
 #include "controls/ControlTypes.h"
 #include "controls/HandlerErrors.h"
+#include "controls/Screen.h"
 #include "convert/Messages.h"
 #include "forms/FilerErrors.h"
 #include "forms/FormLoader.h"
@@ -42,6 +45,14 @@ void InitializeControls() {
   static const bool registered = [] {
     RegisterGraphicsIdentifiers();
     RegisterControlsIdentifiers();
+    Screen();
+    TApplication& application = Application();
+    SetHandlerExceptionReport(
+        [&application](TObject* sender) { application.ReportHandlerException(sender); });
+    SetMessagePump([&application] {
+      application.HandleMessage();
+      return !application.QuitRequested();
+    });
     return true;
   }();
   (void)registered;
@@ -66,12 +77,17 @@ TCustomForm::TCustomForm(TComponent* owner)
   SetParentColor(false);
   SetColor(clBtnFace);
   SetParentFont(false);
+  SetControlStyle(ControlStyle() | StyleBit(TControlStyle::csAcceptsControls));
   AddGlobalComponent(this);
+  Screen().AddForm(this);
 }
 
 TCustomForm::~TCustomForm() {
+  Screen().RemoveForm(this);
   RemoveGlobalComponent(this);
   DestroyComponents();
+  activeControl_ = nullptr;
+  focusedControl_ = nullptr;
 }
 
 void TCustomForm::LoadFromResources() {
@@ -93,9 +109,9 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
   borderStyle_ = style;
 }
 
-TSize TCustomForm::FrameExtent() const {
-  std::uint32_t style = win::WS_CAPTION | win::WS_SYSMENU;
-  std::uint32_t exStyle = 0;
+void TCustomForm::FrameStyles(std::uint32_t& style, std::uint32_t& exStyle) const {
+  style = win::WS_CAPTION;
+  exStyle = 0;
   switch (borderStyle_) {
     case TFormBorderStyle::bsNone:
       style = win::WS_POPUP;
@@ -112,8 +128,36 @@ TSize TCustomForm::FrameExtent() const {
       style |= win::WS_BORDER;
       break;
   }
+  if (borderStyle_ == TFormBorderStyle::bsNone) return;
+  if (borderIcons_ & (1u << static_cast<int>(TBorderIcon::biSystemMenu))) style |= win::WS_SYSMENU;
+  const bool boxes =
+      borderStyle_ == TFormBorderStyle::bsSingle || borderStyle_ == TFormBorderStyle::bsSizeable;
+  if (boxes && (borderIcons_ & (1u << static_cast<int>(TBorderIcon::biMinimize)))) {
+    style |= win::WS_MINIMIZEBOX;
+  }
+  if (boxes && (borderIcons_ & (1u << static_cast<int>(TBorderIcon::biMaximize)))) {
+    style |= win::WS_MAXIMIZEBOX;
+  }
+}
+
+TSize TCustomForm::FrameExtent() const {
+  std::uint32_t style = 0;
+  std::uint32_t exStyle = 0;
+  FrameStyles(style, exStyle);
   const gfx::RECT insets = win::FrameInsets(style, exStyle);
   return {insets.left + insets.right, insets.top + insets.bottom};
+}
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+  FrameStyles(params.style, params.exStyle);
+  params.style |= win::WS_CLIPCHILDREN;
+  if (!Enabled()) params.style |= win::WS_DISABLED;
+  params.className = ClassName();
+  params.x = Left();
+  params.y = Top();
+  params.width = Width();
+  params.height = Height();
+  params.parent = nullptr;
 }
 
 int TCustomForm::ClientWidth() const {
@@ -129,7 +173,7 @@ void TCustomForm::SetClientWidth(int width) {
     return;
   }
   SetWidth(width + FrameExtent().cx);
-  AlignClientControls();
+  AlignControls();
 }
 
 void TCustomForm::SetClientHeight(int height) {
@@ -138,14 +182,7 @@ void TCustomForm::SetClientHeight(int height) {
     return;
   }
   SetHeight(height + FrameExtent().cy);
-  AlignClientControls();
-}
-
-void TCustomForm::AlignClientControls() {
-  for (int i = 0; i < ControlCount(); ++i) {
-    TControl* child = Controls(i);
-    if (child->Align() == TAlign::alClient) child->SetBounds(0, 0, ClientWidth(), ClientHeight());
-  }
+  AlignControls();
 }
 
 void TCustomForm::DeclareExtraProperties(TReader& reader) {
@@ -183,7 +220,7 @@ void TCustomForm::ReadOwnState(TReader& reader) {
   if (storedClientHeight_ > 0) SetClientHeight(storedClientHeight_);
   SetReading(true);
   ParentBiDiModeChanged();
-  AlignClientControls();
+  AlignControls();
 }
 
 }  // namespace pw
@@ -224,6 +261,153 @@ int TCustomForm::RunModal() {
   }
   modal_ = false;
   return modalResult_;
+}
+
+// ---- Showing and the window's messages
+
+void TCustomForm::VisibleChanged() {
+  if (Visible()) {
+    UpdateShowing();
+    win::ShowWindow(Handle(), win::SW_SHOWNORMAL);
+  } else if (HandleAllocated()) {
+    if (modal_) {
+      win::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                        win::SWP_HIDEWINDOW | win::SWP_NOSIZE | win::SWP_NOMOVE |
+                            win::SWP_NOZORDER | win::SWP_NOACTIVATE);
+    } else {
+      win::ShowWindow(Handle(), win::SW_HIDE);
+    }
+  }
+}
+
+win::LRESULT TCustomForm::WndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) {
+  switch (message) {
+    case win::WM_ACTIVATE:
+      if (win::LOWORD(wParam) == win::WA_INACTIVE) {
+        active_ = false;
+        break;
+      }
+      active_ = true;
+      if (activeControl_ == nullptr) activeControl_ = FindNextControl(nullptr, true, true, false);
+      SetWindowFocus();
+      return 0;
+    case win::WM_CLOSE:
+      RequestClose();
+      return 0;
+    case CM_DIALOGKEY:
+      for (TWinControl* control : TabOrderList()) {
+        if (control->Perform(CM_DIALOGKEY, wParam, lParam) != 0) return 1;
+      }
+      return 0;
+    default:
+      break;
+  }
+  return TWinControl::WndProc(message, wParam, lParam);
+}
+
+// ---- Focus
+
+void TCustomForm::SetWindowFocus() {
+  win::SetFocus(activeControl_ != nullptr ? activeControl_->Handle() : Handle());
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control) {
+  if (control != nullptr &&
+      (control == this || control->ParentForm() != this || !control->CanFocus())) {
+    throw EInvalidOperation(LoadMessage(MessageId::CannotFocus));
+  }
+  activeControl_ = control;
+  if (active_) SetWindowFocus();
+}
+
+void TCustomForm::SetFocus() {
+  if (active_) return;
+  if (!Visible() || !Enabled()) throw EInvalidOperation(LoadMessage(MessageId::CannotFocus));
+  SetWindowFocus();
+}
+
+void TCustomForm::FocusControl(TWinControl* control) {
+  const bool wasActive = active_;
+  SetActiveControl(control);
+  if (!wasActive) SetFocus();
+}
+
+bool TCustomForm::SendFocusMessage(TWinControl* control, unsigned message) {
+  const int count = Screen().FocusCount();
+  control->MainWndProc(message, 0, 0);
+  return Screen().FocusCount() == count;
+}
+
+bool TCustomForm::SetFocusedControl(TWinControl* control) {
+  TScreen& screen = Screen();
+  screen.IncrementFocusCount();
+  if (control != this) activeControl_ = control;
+  if (!control->focusing_) {
+    control->focusing_ = true;
+    struct ClearFocusing {
+      TWinControl* control;
+      ~ClearFocusing() { control->focusing_ = false; }
+    } clear{control};
+    if (screen.FocusedForm() != this) {
+      if (TCustomForm* previous = screen.FocusedForm()) {
+        screen.SetFocusedForm(nullptr);
+        if (!SendFocusMessage(previous, CM_DEACTIVATE)) return false;
+      }
+      screen.SetFocusedForm(this);
+      if (!SendFocusMessage(this, CM_ACTIVATE)) return false;
+    }
+    if (focusedControl_ == nullptr) focusedControl_ = this;
+    while (focusedControl_ != nullptr && !focusedControl_->ContainsControl(control)) {
+      TWinControl* leaving = focusedControl_;
+      focusedControl_ = leaving->Parent();
+      if (!SendFocusMessage(leaving, CM_EXIT)) return false;
+    }
+    while (focusedControl_ != nullptr && focusedControl_ != control) {
+      TWinControl* entering = control;
+      while (entering->Parent() != focusedControl_) entering = entering->Parent();
+      focusedControl_ = entering;
+      if (!SendFocusMessage(entering, CM_ENTER)) return false;
+    }
+  }
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<win::LPARAM>(control));
+  return true;
+}
+
+void TCustomForm::ControlRemoved(TWinControl* control) {
+  if (control->ContainsControl(activeControl_)) activeControl_ = nullptr;
+  if (control->ContainsControl(focusedControl_)) focusedControl_ = control->Parent();
+}
+
+void TCustomForm::ControlHidden(TWinControl* control) {
+  if (!control->ContainsControl(activeControl_)) return;
+  activeControl_ = nullptr;
+  if (active_) SetWindowFocus();
+}
+
+bool TCustomForm::DialogKeyOfWindow(unsigned key) {
+  const bool shift = win::GetKeyState(win::VK_SHIFT) < 0;
+  switch (key) {
+    case win::VK_TAB:
+      SelectNext(activeControl_, !shift, true);
+      return true;
+    case win::VK_LEFT:
+    case win::VK_UP:
+    case win::VK_RIGHT:
+    case win::VK_DOWN: {
+      if (activeControl_ == nullptr || activeControl_->Parent() == nullptr) return true;
+      const bool forward = key == win::VK_RIGHT || key == win::VK_DOWN;
+      activeControl_->Parent()->SelectNext(activeControl_, forward, false);
+      return true;
+    }
+    case win::VK_RETURN:
+    case win::VK_ESCAPE:
+      if (shift || win::GetKeyState(win::VK_CONTROL) < 0 || win::GetKeyState(win::VK_MENU) < 0) {
+        return false;
+      }
+      return Perform(CM_DIALOGKEY, key, 0) != 0;
+    default:
+      return false;
+  }
 }
 
 void TCustomForm::RequestClose() {

@@ -50,6 +50,34 @@ class TCustomForm : public TWinControl {
 
   void ReadOwnState(TReader& reader) override;
   void DeclareExtraProperties(TReader& reader) override;
+  gfx::RECT ClientArea() const override { return {0, 0, ClientWidth(), ClientHeight()}; }
+
+  // ---- Focus
+
+  // The control that has, or last had, the focus in this window; null for none.
+  TWinControl* ActiveControl() const { return activeControl_; }
+  // Raises EInvalidOperation "Cannot focus a disabled or invisible window" for a control outside
+  // the window or one that cannot take the focus; moves the focus to it when the window is
+  // active.
+  void SetActiveControl(TWinControl* control);
+  // The innermost control of the focus chain: the window itself when nothing inside has it.
+  TWinControl* FocusedControl() const { return focusedControl_; }
+  // Whether this window is the active one.
+  bool Active() const { return active_; }
+  // Makes the window active (it must be visible and enabled), with the focus on its active
+  // control.
+  void SetFocus() override;
+  // Makes `control` the active control and the window active.
+  void FocusControl(TWinControl* control);
+  // The focus change of a control that received the native focus: the exit notifications from
+  // the old focused control outwards, the enter notifications inwards to the new one. False when
+  // a notification's handler moved the focus meanwhile: the rest was abandoned.
+  bool SetFocusedControl(TWinControl* control);
+  // A control of this window is leaving it, or being hidden: it gives up the focus.
+  void ControlRemoved(TWinControl* control);
+  void ControlHidden(TWinControl* control);
+  // Tab, Shift+Tab and the arrows move the focus; Enter and Escape go to the buttons.
+  bool DialogKeyOfWindow(unsigned key);
 
   // Shows the window modally: every other visible window is disabled until a modal result is
   // set (closing the window sets 2), then the window is hidden again and the result returned.
@@ -68,8 +96,18 @@ class TCustomForm : public TWinControl {
   // The frame the windowing system puts around the client area for the border style:
   // {horizontal, vertical}.
   TSize FrameExtent() const;
-  void AlignClientControls();
+  void FrameStyles(std::uint32_t& style, std::uint32_t& exStyle) const;
+  // Sends a focus notification; false when the focus changed while it was handled.
+  bool SendFocusMessage(TWinControl* control, unsigned message);
+  void SetWindowFocus();
 
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  win::LRESULT WndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) override;
+  void VisibleChanged() override;
+  bool ShouldShow() const override { return Visible(); }
+
+ private:
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TBorderIcons borderIcons_ = 0b111;  // system menu, minimise, maximise
   bool oldCreateOrder_ = false;
@@ -79,6 +117,9 @@ class TCustomForm : public TWinControl {
   int storedClientHeight_ = 0;
   bool modal_ = false;
   int modalResult_ = 0;
+  TWinControl* activeControl_ = nullptr;
+  TWinControl* focusedControl_ = nullptr;
+  bool active_ = false;
 };
 
 class TForm : public TCustomForm {
@@ -86,11 +127,6 @@ class TForm : public TCustomForm {
   static const TClassInfo classInfo;
   const TClassInfo& ClassInfo() const override { return classInfo; }
   using TCustomForm::TCustomForm;
-};
-
-class EInvalidOperation : public Exception {
- public:
-  using Exception::Exception;
 };
 
 // The application's message pump for modal loops: handles one message, waiting for one when none

@@ -18,18 +18,18 @@ class TRadioButton : public TButtonControl {
   // unless clicks are disabled; unchecking raises nothing.
   void SetChecked(bool checked);
 
-  // Set while a press moves the focus to the button, so that the click it may cause is ignored.
   // Which side of the circle the caption stands on.
   TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment alignment) { alignment_ = alignment; }
+  void SetAlignment(TAlignment alignment);
 
-  bool ClicksDisabled() const { return clicksDisabled_; }
-  void SetClicksDisabled(bool disabled) { clicksDisabled_ = disabled; }
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeHandle() override;
+  win::LRESULT WndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) override;
 
  private:
   bool checked_ = false;
   TAlignment alignment_ = TAlignment::taRightJustify;
-  bool clicksDisabled_ = false;
 };
 
 }  // namespace pw

@@ -51,4 +51,17 @@ class EOverflow : public EMathError {
   using EMathError::EMathError;
 };
 
+// An operation the object's state does not allow (focusing a hidden control, showing a visible
+// window modally).
+class EInvalidOperation : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// The windowing system refused an object (a window, a list line).
+class EOutOfResources : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 }  // namespace pw

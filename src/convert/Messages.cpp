@@ -13,8 +13,8 @@ struct Entry {
   std::string text;
 };
 
-const std::array<Entry, 19>& Table() {
-  static const std::array<Entry, 19> table = {{
+const std::array<Entry, 22>& Table() {
+  static const std::array<Entry, 22> table = {{
       {MessageId::InvalidInteger, "'%s' is not a valid integer value"},
       {MessageId::InvalidFloat, "'%s' is not a valid floating point value"},
       {MessageId::ZeroDivide, "Floating point division by zero"},
@@ -34,6 +34,9 @@ const std::array<Entry, 19>& Table() {
       {MessageId::DuplicateComponentName, "A component named %s already exists"},
       {MessageId::DuplicateClass, "A class named %s already exists"},
       {MessageId::CannotShowModal, "Cannot make a visible window modal"},
+      {MessageId::CannotFocus, "Cannot focus a disabled or invisible window"},
+      {MessageId::InsertLineError, "Unable to insert a line"},
+      {MessageId::WindowCreateError, "Error creating window"},
   }};
   return table;
 }

@@ -29,7 +29,10 @@ enum class MessageId : std::uint16_t {
   DuplicateComponentName = 65511,  // "A component named %s already exists"
   DuplicateClass = 65512,          // "A class named %s already exists"
   // Windows.
-  CannotShowModal = 65490,  // "Cannot make a visible window modal"
+  CannotShowModal = 65490,    // "Cannot make a visible window modal"
+  CannotFocus = 65491,        // "Cannot focus a disabled or invisible window"
+  InsertLineError = 65492,    // "Unable to insert a line"
+  WindowCreateError = 65493,  // "Error creating window"
 };
 
 // The text of a message; throws std::out_of_range for an identifier the table lacks.

@@ -1,5 +1,6 @@
 #include "graphics/Colors.h"
 
+#include <map>
 #include <span>
 
 #include "forms/IdentMap.h"
@@ -88,6 +89,23 @@ std::span<const TIdentMapEntry> Charsets() {
 void RegisterGraphicsIdentifiers() {
   RegisterIntegerConsts(kColorType, IdentToIntIn<Colors>, IntToIdentIn<Colors>);
   RegisterIntegerConsts(kCharsetType, IdentToIntIn<Charsets>, IntToIdentIn<Charsets>);
+}
+
+}  // namespace pw
+
+namespace pw {
+
+gfx::COLORREF ColorToRGB(TColor color) {
+  if (color < 0) return gfx::GetSysColor(color & 0xFF);
+  return static_cast<gfx::COLORREF>(color) & 0xFFFFFF;
+}
+
+gfx::HBRUSH ColorBrush(TColor color) {
+  const gfx::COLORREF rgb = ColorToRGB(color);
+  static std::map<gfx::COLORREF, gfx::HBRUSH> brushes;
+  auto [it, added] = brushes.try_emplace(rgb, nullptr);
+  if (added) it->second = gfx::CreateSolidBrush(rgb);
+  return it->second;
 }
 
 }  // namespace pw

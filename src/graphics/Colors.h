@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/gfx/Gdi.h"
+
 namespace pw {
 
 using TColor = std::int32_t;
@@ -24,6 +26,11 @@ inline constexpr TColor clBtnHighlight = kSystemColorFlag | 20;
 // Character sets of fonts.
 inline constexpr std::uint8_t DEFAULT_CHARSET = 1;
 inline constexpr std::uint8_t ARABIC_CHARSET = 178;
+
+// The RGB value of a colour: a system colour is looked up now.
+gfx::COLORREF ColorToRGB(TColor color);
+// A solid brush of the colour's current RGB value, shared and kept for the process's life.
+gfx::HBRUSH ColorBrush(TColor color);
 
 // Registers the colour and character-set identifier tables with the integer-constant registry.
 void RegisterGraphicsIdentifiers();

@@ -1,8 +1,11 @@
 #include "graphics/Font.h"
 
 #include <array>
+#include <map>
+#include <tuple>
 
 #include "forms/TypeInfo.h"
+#include "platform/gfx/Text.h"
 
 namespace pw {
 
@@ -95,6 +98,21 @@ void TFont::Assign(const TFont& other) {
   color_ = other.color_;
   pitch_ = other.pitch_;
   Changed();
+}
+
+}  // namespace pw
+
+namespace pw {
+
+gfx::HFONT TFont::Handle() const {
+  const gfx::LOGFONT request = LogFont();
+  auto key =
+      std::make_tuple(request.height, request.weight, request.italic, request.underline,
+                      request.strikeOut, request.charSet, request.pitchAndFamily, request.faceName);
+  static std::map<decltype(key), gfx::HFONT> shared;
+  auto [it, added] = shared.try_emplace(std::move(key), nullptr);
+  if (added) it->second = gfx::CreateFontIndirect(request);
+  return it->second;
 }
 
 }  // namespace pw

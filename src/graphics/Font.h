@@ -49,6 +49,9 @@ class TFont : public TPersistent {
   // The request for the graphics interface: height unchanged, weight 700 with fsBold else 400,
   // the style flags, character set and pitch; "Default" stands for "MS Sans Serif".
   gfx::LOGFONT LogFont() const;
+  // The system font object for these attributes, created on first use and shared by every font
+  // with the same request; it lives as long as the process.
+  gfx::HFONT Handle() const;
 
   // Copies every attribute of `other`; one change notification when anything differs.
   void Assign(const TFont& other);
