@@ -106,6 +106,9 @@ int TApplication::AppMessageBox(std::string_view text, std::string_view caption,
       disabled.push_back(window);
     }
   }
+  // The box takes the activation while it shows; the window gets it back afterwards, and with
+  // it the focus on its active control.
+  if (active != nullptr && win::GetActiveWindow() == active) win::SetActiveWindow(nullptr);
   const int result = win::MessageBox(active, text, caption, flags);
   for (win::HWND window : disabled) {
     if (win::IsWindow(window)) win::EnableWindow(window, true);

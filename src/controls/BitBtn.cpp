@@ -30,6 +30,8 @@ const TClassInfo TBitBtn::classInfo{"TBitBtn", &TButton::classInfo,     kBitBtnP
 
 TButton::TButton(TComponent* owner) : TButtonControl(owner) {
   SetBounds(0, 0, 75, 25);
+  // A quick second press is another press, not a double click.
+  SetControlStyle(StyleBit(TControlStyle::csSetCaption));
   SetTabStop(true);
 }
 

@@ -184,6 +184,10 @@ bool TComboBox::DroppedDown() const {
   return win::SendMessage(const_cast<TComboBox*>(this)->Handle(), win::CB_GETDROPPEDSTATE) != 0;
 }
 
+bool TComboBox::Focused() const {
+  return TWinControl::Focused() || (editPart_ != nullptr && win::GetFocus() == editPart_);
+}
+
 void TComboBox::FinishLoading() {
   TWinControl::FinishLoading();
   if (storedItemIndex_) SetItemIndex(*std::exchange(storedItemIndex_, std::nullopt));

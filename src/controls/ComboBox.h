@@ -68,6 +68,8 @@ class TComboBox : public TWinControl {
   bool AutoDropDown() const { return autoDropDown_; }
   void SetAutoDropDown(bool autoDropDown) { autoDropDown_ = autoDropDown; }
   bool DroppedDown() const;
+  // The edit part's focus is the combo box's.
+  bool Focused() const override;
 
   // Applies an item index read from the stream.
   void FinishLoading() override;

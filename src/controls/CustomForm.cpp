@@ -1,6 +1,7 @@
 #include "controls/CustomForm.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "controls/Application.h"
@@ -66,8 +67,8 @@ MessagePump& InstalledPump() {
 constexpr int kCancelResult = 2;
 }  // namespace
 
-void SetMessagePump(MessagePump pump) {
-  InstalledPump() = std::move(pump);
+MessagePump SetMessagePump(MessagePump pump) {
+  return std::exchange(InstalledPump(), std::move(pump));
 }
 
 TCustomForm::TCustomForm(TComponent* owner)
@@ -234,6 +235,7 @@ int TCustomForm::RunModal() {
   const MessagePump& pump = InstalledPump();
   if (!pump) throw EInvalidOperation("No message loop runs to show a modal window");
   modal_ = true;
+  win::HWND previouslyActive = win::GetActiveWindow();
   std::vector<TCustomForm*> disabled;
   for (TComponent* component : GlobalComponents()) {
     auto* form = dynamic_cast<TCustomForm*>(component);
@@ -242,24 +244,29 @@ int TCustomForm::RunModal() {
       disabled.push_back(form);
     }
   }
-  try {
-    SetVisible(true);
-    modalResult_ = 0;
-    while (modalResult_ == 0) {
-      if (!pump()) modalResult_ = kCancelResult;
+  // Whatever ends the run: the window hides, the others come back as they were.
+  struct Restore {
+    TCustomForm& form;
+    std::vector<TCustomForm*>& disabled;
+    win::HWND& previouslyActive;
+    ~Restore() {
+      form.SetVisible(false);
+      const auto& all = GlobalComponents();
+      for (TCustomForm* other : disabled) {
+        if (std::find(all.begin(), all.end(), other) != all.end()) other->SetEnabled(true);
+      }
+      if (previouslyActive != nullptr && win::IsWindow(previouslyActive)) {
+        win::SetActiveWindow(previouslyActive);
+      }
+      form.modal_ = false;
     }
-  } catch (...) {
-    SetVisible(false);
-    for (TCustomForm* form : disabled) form->SetEnabled(true);
-    modal_ = false;
-    throw;
+  } restore{*this, disabled, previouslyActive};
+  SetVisible(true);
+  modalResult_ = 0;
+  while (modalResult_ == 0) {
+    if (!pump()) modalResult_ = kCancelResult;
   }
-  SetVisible(false);
-  for (TCustomForm* form : disabled) {
-    const auto& all = GlobalComponents();
-    if (std::find(all.begin(), all.end(), form) != all.end()) form->SetEnabled(true);
-  }
-  modal_ = false;
+  if (win::GetActiveWindow() != Handle()) previouslyActive = nullptr;
   return modalResult_;
 }
 

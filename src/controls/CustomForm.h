@@ -132,7 +132,8 @@ class TForm : public TCustomForm {
 // The application's message pump for modal loops: handles one message, waiting for one when none
 // is queued; false once the application was asked to quit.
 using MessagePump = std::function<bool()>;
-void SetMessagePump(MessagePump pump);
+// Installs the pump; returns the one installed before.
+MessagePump SetMessagePump(MessagePump pump);
 
 // Module initialisation of the graphics and controls layers: registers their identifier tables
 // (colours, character sets, cursors). Idempotent; reading a window runs it too.

@@ -345,6 +345,10 @@ void TWinControl::FontChanged() {
 // ---- Messages
 
 win::LRESULT TWinControl::MainWndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) {
+  // A control that takes no double clicks sees a quick second press as a press.
+  if (message == win::WM_LBUTTONDBLCLK && !HasStyle(TControlStyle::csDoubleClicks)) {
+    message = win::WM_LBUTTONDOWN;
+  }
   try {
     return WndProc(message, wParam, lParam);
   } catch (...) {
@@ -365,8 +369,10 @@ win::LRESULT TWinControl::DefaultHandler(unsigned message, win::WPARAM wParam, w
 win::LRESULT TWinControl::WndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) {
   switch (message) {
     case win::WM_SETFOCUS: {
+      // The window itself taking the focus ends the focus chain at the window: the controls
+      // that had it are left.
       TCustomForm* form = ParentForm();
-      if (form != nullptr && form != this && !form->SetFocusedControl(this)) return 0;
+      if (form != nullptr && !form->SetFocusedControl(this)) return 0;
       break;
     }
     case win::WM_KILLFOCUS:

@@ -84,7 +84,7 @@ class TWinControl : public TControl {
   // when its children are complete.
   void SetTabOrder(int order);
   // Whether it has the native focus.
-  bool Focused() const;
+  virtual bool Focused() const;
   // It and every parent up to the window are visible and enabled.
   bool CanFocus() const;
   // Moves the focus to the control (through its window, which must be able to take it).

@@ -207,7 +207,7 @@ TEST_F(Calculator_, TheShowcaseRunsModallyAndKeepsItsState) {
   form_->SetVisible(true);
   int messages = 0;
   // Each run of the modal loop: the user presses next, then closes the window.
-  SetMessagePump([&] {
+  MessagePump applicationPump = SetMessagePump([&] {
     ++messages;
     EXPECT_TRUE(Form3->Visible());
     EXPECT_TRUE(Form3->Modal());
@@ -228,7 +228,7 @@ TEST_F(Calculator_, TheShowcaseRunsModallyAndKeepsItsState) {
 
   Form3->SetVisible(true);
   EXPECT_THROW(Form3->RunModal(), EInvalidOperation);
-  SetMessagePump(nullptr);
+  SetMessagePump(std::move(applicationPump));
 }
 
 }  // namespace
