@@ -1,0 +1,130 @@
+#include "pictures/PictureFiles.h"
+
+#include <jpeglib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+namespace pw::pictures {
+
+Raster Raster::FromSurface(cairo_surface_t* surface) {
+  cairo_surface_flush(surface);
+  const int width = cairo_image_surface_get_width(surface);
+  const int height = cairo_image_surface_get_height(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  const unsigned char* data = cairo_image_surface_get_data(surface);
+  Raster raster(width, height, {0, 0, 0});
+  for (int y = 0; y < height; ++y) {
+    const auto* row =
+        reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t p = row[x];
+      raster.Set(x, y,
+                 {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                  static_cast<std::uint8_t>(p)});
+    }
+  }
+  return raster;
+}
+
+void Raster::Fill(Rect r, Rgb colour) {
+  for (int y = std::max(r.top, 0); y < std::min(r.top + r.height, height_); ++y)
+    for (int x = std::max(r.left, 0); x < std::min(r.left + r.width, width_); ++x)
+      pixels_[static_cast<std::size_t>(y) * width_ + x] = colour;
+}
+
+namespace {
+
+void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+}  // namespace
+
+// A bottom-up 24-bit bitmap file: file header, 40-byte info header, rows padded to 4 bytes.
+std::vector<std::uint8_t> EncodeBmp(const Raster& raster) {
+  const std::uint32_t rowSize = (static_cast<std::uint32_t>(raster.Width()) * 3 + 3) / 4 * 4;
+  const std::uint32_t pixelBytes = rowSize * static_cast<std::uint32_t>(raster.Height());
+  const std::uint32_t offset = 14 + 40;
+  std::vector<std::uint8_t> out;
+  out.reserve(offset + pixelBytes);
+  out.push_back('B');
+  out.push_back('M');
+  PutLe(out, offset + pixelBytes, 4);
+  PutLe(out, 0, 2);
+  PutLe(out, 0, 2);
+  PutLe(out, offset, 4);
+  PutLe(out, 40, 4);
+  PutLe(out, static_cast<std::uint32_t>(raster.Width()), 4);
+  PutLe(out, static_cast<std::uint32_t>(raster.Height()), 4);
+  PutLe(out, 1, 2);   // planes
+  PutLe(out, 24, 2);  // bits per pixel
+  PutLe(out, 0, 4);   // uncompressed
+  PutLe(out, pixelBytes, 4);
+  PutLe(out, 0, 4);  // horizontal resolution
+  PutLe(out, 0, 4);  // vertical resolution
+  PutLe(out, 0, 4);  // colours used
+  PutLe(out, 0, 4);  // important colours
+  for (int y = raster.Height() - 1; y >= 0; --y) {
+    for (int x = 0; x < raster.Width(); ++x) {
+      const Rgb p = raster.At(x, y);
+      out.push_back(p.b);
+      out.push_back(p.g);
+      out.push_back(p.r);
+    }
+    for (std::uint32_t pad = static_cast<std::uint32_t>(raster.Width()) * 3; pad < rowSize; ++pad)
+      out.push_back(0);
+  }
+  return out;
+}
+
+namespace {
+void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  if (!file) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace
+
+void WriteBmp(const std::filesystem::path& path, const Raster& raster) {
+  WriteFile(path, EncodeBmp(raster));
+}
+
+// A baseline JFIF file with three components (YCbCr), standard Huffman tables.
+void WriteJpeg(const std::filesystem::path& path, const Raster& raster) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) throw std::runtime_error("cannot write " + path.string());
+  jpeg_compress_struct cinfo{};
+  jpeg_error_mgr jerr{};
+  cinfo.err = jpeg_std_error(&jerr);  // a fatal error ends the tool, which is what a build wants
+  jpeg_create_compress(&cinfo);
+  jpeg_stdio_dest(&cinfo, file);
+  cinfo.image_width = static_cast<JDIMENSION>(raster.Width());
+  cinfo.image_height = static_cast<JDIMENSION>(raster.Height());
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 90, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<JSAMPLE> row(static_cast<std::size_t>(raster.Width()) * 3);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    const int y = static_cast<int>(cinfo.next_scanline);
+    for (int x = 0; x < raster.Width(); ++x) {
+      const Rgb p = raster.At(x, y);
+      row[3 * x] = p.r;
+      row[3 * x + 1] = p.g;
+      row[3 * x + 2] = p.b;
+    }
+    JSAMPROW rows[1] = {row.data()};
+    jpeg_write_scanlines(&cinfo, rows, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  if (std::fclose(file) != 0) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace pw::pictures
