@@ -1,35 +1,26 @@
-// The program: creates the calculator window and the showcase window from their embedded form
-// descriptions. The controls are not yet bound to native windows and the application's message
-// loop is not part of this build yet, so it reports what it built and ends.
+// profile-weight: the calculator window and the showcase window on the user's display.
 
 #include <cstdio>
-#include <memory>
 
-#include "app/CalculatorForm.h"
-#include "app/ShowcaseForm.h"
-#include "convert/Exceptions.h"
-#include "convert/NumberText.h"
+#include "app/Program.h"
+#include "platform/backend/ChooseBackend.h"
+#include "platform/win/HeadlessBackend.h"
+#include "platform/win/Window.h"
 
 int main() {
   using namespace pw;
-  ReadDecimalSeparator();
-  InitializeControls();
-  try {
-    std::unique_ptr<TForm1> calculator(MakeForm<TForm1>(nullptr, Form1));
-    std::unique_ptr<TForm3> showcase(MakeForm<TForm3>(nullptr, Form3));
-    std::printf(
-        "profile-weight: built \"%s\" (%d controls, %s selected) and \"%s\" (%d controls).\n",
-        calculator->Caption().c_str(), calculator->ComponentCount(),
-        calculator->ComboBox1->Text().c_str(), showcase->Caption().c_str(),
-        showcase->ComponentCount());
-    std::puts(
-        "profile-weight: the windows are not shown by this build yet; run tools/test to exercise "
-        "both windows, or build/bin/pw-demo for the windowing stand-in on a display.");
-    showcase.reset();
-    calculator.reset();
-  } catch (const Exception& e) {
-    std::fprintf(stderr, "profile-weight: %s\n", e.Message().c_str());
-    return 1;
+  if (win::ChooseBackend() == win::BackendKind::kHeadless) {
+    // Nobody could use the windows: the program starts, finds no input and ends.
+    std::fputs(
+        "profile-weight: no display; build/bin/profile-weight-drive runs the program from a "
+        "script on the headless backend\n",
+        stderr);
+    if (auto* headless = win::CurrentHeadlessBackend()) {
+      headless->SetIdleHandler([] {
+        win::PostQuitMessage(0);
+        return false;
+      });
+    }
   }
-  return 0;
+  return RunProgram();
 }

@@ -1,13 +1,19 @@
 #include "controls/Application.h"
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <vector>
 
 #include "controls/ControlMessages.h"
 #include "controls/WinControl.h"
+#include "convert/Messages.h"
+#include "platform/gfx/Png.h"
 #include "platform/sys/CodePage.h"
 #include "platform/sys/Module.h"
+#include "platform/sys/Resources.h"
 #include "platform/win/Backend.h"
 
 namespace pw {
@@ -37,8 +43,138 @@ std::string ErrorBoxText(std::string_view message) {
   return text;
 }
 
+namespace {
+
+constexpr const char* kWindowClass = "TApplication";
+// Show or hide without moving, sizing, reordering or activating.
+constexpr unsigned kShowFlags = 0x57;
+constexpr unsigned kHideFlags = 0x97;
+
+}  // namespace
+
+std::string ApplicationErrorText(const std::exception& error) {
+  const std::string module = sys::ModuleFileName();
+  const auto slash = module.find_last_of('/');
+  const std::string moduleName = slash == std::string::npos ? module : module.substr(slash + 1);
+  std::uintptr_t offset = 0;
+  if (const auto* raised = dynamic_cast<const Exception*>(&error)) {
+    Dl_info info{};
+    if (raised->Address() != nullptr && dladdr(raised->Address(), &info) != 0) {
+      offset = reinterpret_cast<std::uintptr_t>(raised->Address()) -
+               reinterpret_cast<std::uintptr_t>(info.dli_fbase);
+    }
+  }
+  char address[32];
+  std::snprintf(address, sizeof address, "%08lX", static_cast<unsigned long>(offset));
+  const std::string message = error.what();
+  const char* stop = !message.empty() && message.back() != '.' ? "." : "";
+  return "Exception " + ExceptionClassName(error) + " in module " + moduleName + " at " + address +
+         ".\n" + message + stop;
+}
+
+void ShowApplicationError(const std::exception& error) {
+  win::MessageBox(nullptr, ApplicationErrorText(error), "Application Error",
+                  win::MB_OK | win::MB_ICONERROR | win::MB_TASKMODAL);
+}
+
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner), title_(TitleFromModuleName(sys::ModuleFileName())) {}
+
+TApplication::~TApplication() {
+  DestroyComponents();
+  if (handle_ != nullptr && win::IsWindow(handle_)) win::DestroyWindow(handle_);
+  if (icon_ != nullptr) gfx::DeleteObject(icon_);
+}
+
+gfx::HBITMAP TApplication::Icon() {
+  if (!iconLoaded_) {
+    iconLoaded_ = true;
+    if (auto bytes = sys::FindResource("MAINICON", sys::ResourceType::GroupIcon)) {
+      icon_ = gfx::DecodePng(*bytes);
+    }
+  }
+  return icon_;
+}
+
+std::string TApplication::Title() const {
+  return handle_ != nullptr ? win::GetWindowText(handle_).substr(0, 255) : title_;
+}
+
+void TApplication::SetTitle(std::string_view title) {
+  title_ = title;
+  if (handle_ != nullptr) win::SetWindowText(handle_, title);
+}
+
+win::HWND TApplication::Handle() {
+  if (handle_ != nullptr) return handle_;
+  if (!win::IsClassRegistered(kWindowClass) &&
+      !win::RegisterClass({kWindowClass, 0, win::DefWindowProc, nullptr})) {
+    throw EOutOfResources("Error creating window class");
+  }
+  const int x = gfx::GetSystemMetrics(gfx::SM_CXSCREEN) / 2;
+  const int y = gfx::GetSystemMetrics(gfx::SM_CYSCREEN) / 2;
+  handle_ = win::CreateWindowEx(0, kWindowClass, title_, 0x84CA0000u, x, y, 0, 0, nullptr);
+  if (handle_ == nullptr) throw EOutOfResources(LoadMessage(MessageId::WindowCreateError));
+  win::SetWindowIcon(handle_, Icon());
+  return handle_;
+}
+
+void TApplication::UpdateVisible() {
+  if (handle_ == nullptr) return;
+  bool anyVisible = false;
+  for (int i = 0; i < ComponentCount(); ++i) {
+    if (auto* form = dynamic_cast<TCustomForm*>(Components(i));
+        form != nullptr && form->Visible()) {
+      anyVisible = true;
+    }
+  }
+  // Only while the window is as the rule left it: someone else may have shown or hidden it.
+  const bool actual = (win::GetWindowLong(handle_, win::GWL_STYLE) & win::WS_VISIBLE) != 0;
+  if (actual != shownByRule_ || anyVisible == shownByRule_) return;
+  win::SetWindowPos(handle_, nullptr, 0, 0, 0, 0, anyVisible ? kShowFlags : kHideFlags);
+  shownByRule_ = anyVisible;
+}
+
+void TApplication::Prepare() {
+  if (prepareHook_) prepareHook_();
+}
+
+void TApplication::FormCreated(TCustomForm* form) {
+  if (primaryForm_ == nullptr && dynamic_cast<TForm*>(form) != nullptr) {
+    form->HandleNeeded();
+    primaryForm_ = form;
+  }
+}
+
+void TApplication::RunLoop() {
+  loopActive_ = true;
+  if (primaryForm_ != nullptr) {
+    if (showPrimaryForm_) primaryForm_->SetVisible(true);
+    do {
+      try {
+        HandleMessage();
+      } catch (...) {
+        ReportHandlerException(this);
+      }
+    } while (!quitRequested_);
+  }
+  loopActive_ = false;
+}
+
+void TApplication::Quit() {
+  win::PostQuitMessage(0);
+}
+
+void TApplication::ShutDown() {
+  for (int i = 0; i < ComponentCount(); ++i) {
+    if (auto* form = dynamic_cast<TCustomForm*>(Components(i));
+        form != nullptr && form->Visible()) {
+      if (form->HandleAllocated()) win::ShowWindow(form->Handle(), win::SW_HIDE);
+    }
+  }
+  DestroyComponents();
+  primaryForm_ = nullptr;
+}
 
 bool TApplication::PreprocessKey(const win::MSG& msg) {
   if (msg.message < win::WM_KEYDOWN || msg.message > 0x0108) return false;

@@ -1,12 +1,14 @@
 #pragma once
-// TApplication: the application object: its title, the message loop's single steps with the
-// keyboard preprocessing of the framework's controls, and the report of an exception raised by a
-// handler (an error box). The hidden application window, the main window and the loop's start
-// and end are the start-up's concern and build on this.
+// TApplication: the application object: its title and hidden window (the owner of every form
+// window), the forms it owns with the main window among them, the message loop with the keyboard
+// preprocessing of the framework's controls, the report of an exception raised by a handler (an
+// error box), quitting and the shutdown that destroys the forms, last created first.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "controls/CustomForm.h"
 #include "convert/Exceptions.h"
 #include "forms/Component.h"
 #include "platform/win/Window.h"
@@ -21,8 +23,41 @@ class TApplication : public TComponent {
   // The title comes from the executable's name.
   explicit TApplication(TComponent* owner);
 
-  const std::string& Title() const { return title_; }
-  void SetTitle(std::string_view title) { title_ = title; }
+  ~TApplication() override;
+
+  // The title; once the application window exists, its text.
+  std::string Title() const;
+  void SetTitle(std::string_view title);
+  // The hidden application window, created on first use.
+  win::HWND Handle();
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  // Shows the application window while at least one form is visible, hides it when none is.
+  void UpdateVisible();
+  // The icon of the application's windows, from the resource "MAINICON"; null without one.
+  gfx::HBITMAP Icon();
+
+  // Runs the start-up hook, if one is installed.
+  void Prepare();
+  void SetPrepareHook(std::function<void()> hook) { prepareHook_ = std::move(hook); }
+
+  // Creates a form of class T owned by the application, the reference naming it from before its
+  // construction; on failure the form is freed, the reference cleared and the error goes on. The
+  // first form created becomes the main window.
+  template <class T>
+  void MakeForm(T*& reference);
+  TCustomForm* PrimaryForm() const { return primaryForm_; }
+  bool ShowPrimaryForm() const { return showPrimaryForm_; }
+  void SetShowPrimaryForm(bool show) { showPrimaryForm_ = show; }
+
+  // Shows the main window and handles messages until the quit message arrives; an exception
+  // escaping a message is reported and the loop goes on.
+  void RunLoop();
+  bool LoopActive() const { return loopActive_; }
+  // Posts the quit message (exit code 0).
+  void Quit();
+  // The end of the program: the forms' windows are hidden and the forms destroyed, last created
+  // first.
+  void ShutDown();
 
   // Handles one queued message, if there is one: the quit message sets QuitRequested; a key
   // message is first offered to the framework control it concerns (Tab, arrows, Enter and Escape
@@ -47,10 +82,25 @@ class TApplication : public TComponent {
 
  private:
   bool PreprocessKey(const win::MSG& msg);
+  void FormCreated(TCustomForm* form);
 
   std::string title_;
+  win::HWND handle_ = nullptr;
+  gfx::HBITMAP icon_ = nullptr;
+  bool iconLoaded_ = false;
+  bool shownByRule_ = false;  // the visibility the rule last gave the window
   bool quitRequested_ = false;
+  bool loopActive_ = false;
+  bool showPrimaryForm_ = true;
+  TCustomForm* primaryForm_ = nullptr;
+  std::function<void()> prepareHook_;
 };
+
+// The report of an exception that no handler caught: the "Application Error" box's text,
+// "Exception %s in module %s at %p.\n%s%s".
+std::string ApplicationErrorText(const std::exception& error);
+// Shows that box (task-modal, error icon).
+void ShowApplicationError(const std::exception& error);
 
 // The title for an executable path: the file name up to its first ".", lower case after the
 // first character (C:\Apps\PROFILE.EXE gives Profile).
@@ -61,5 +111,11 @@ std::string ErrorBoxText(std::string_view message);
 
 // The application object, created with the controls layer's initialisation.
 TApplication& Application();
+
+template <class T>
+void TApplication::MakeForm(T*& reference) {
+  T* form = pw::MakeForm<T>(this, reference);
+  FormCreated(form);
+}
 
 }  // namespace pw

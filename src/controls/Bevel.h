@@ -1,5 +1,6 @@
 #pragma once
-// TBevel: a graphic control drawing a raised or lowered frame or line.
+// TBevel: a graphic control drawing a raised or lowered frame or line in the button shadow and
+// highlight colours. It fills nothing and is not opaque.
 
 #include "controls/Control.h"
 
@@ -12,10 +13,13 @@ class TBevel : public TGraphicControl {
 
   explicit TBevel(TComponent* owner);
 
+  // Each change repaints the bevel.
   TBevelShape Shape() const { return shape_; }
-  void SetShape(TBevelShape shape) { shape_ = shape; }
+  void SetShape(TBevelShape shape);
   TBevelStyle Style() const { return style_; }
-  void SetStyle(TBevelStyle style) { style_ = style; }
+  void SetStyle(TBevelStyle style);
+
+  void Paint(gfx::HDC dc) override;
 
  private:
   TBevelShape shape_ = TBevelShape::bsBox;

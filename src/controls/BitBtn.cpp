@@ -80,32 +80,122 @@ win::LRESULT TButton::WndProc(unsigned message, win::WPARAM wParam, win::LPARAM 
   }
 }
 
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner), glyph_(std::make_unique<TButtonGlyph>()) {
+  Glyph()->OnChange = [this](TObject*) { GlyphChanged(); };
+}
+
+TBitBtn::~TBitBtn() = default;
+
+void TBitBtn::GlyphChanged() {
+  glyph_->GlyphChanged();
+  Invalidate();
+}
+
+void TBitBtn::SetGlyph(const TBitmap& glyph) {
+  Glyph()->Assign(glyph);
+  const int width = glyph.Width();
+  const int height = glyph.Height();
+  if (height > 0 && width % height == 0) SetNumGlyphs(width / height <= 4 ? width / height : 1);
+}
+
+void TBitBtn::SetLayout(TButtonLayout layout) {
+  if (layout == layout_) return;
+  layout_ = layout;
+  Invalidate();
+}
+
+void TBitBtn::SetSpacing(int spacing) {
+  if (spacing == spacing_) return;
+  spacing_ = spacing;
+  Invalidate();
+}
+
+void TBitBtn::SetMargin(int margin) {
+  if (margin == margin_ || margin < -1) return;
+  margin_ = margin;
+  Invalidate();
+}
+
+void TBitBtn::SetNumGlyphs(int count) {
+  if (count > 4) count = 4;
+  if (count <= 0 || count == glyph_->NumGlyphs()) return;
+  glyph_->SetNumGlyphs(count);
+  Invalidate();
+}
+
+void TBitBtn::Click() {
+  if (kind_ == TBitBtnKind::bkClose) {
+    if (TCustomForm* form = ParentForm()) form->RequestClose();
+    return;
+  }
+  TButton::Click();
+}
+
 void TBitBtn::CreateParams(TCreateParams& params) {
   TButton::CreateParams(params);
   params.style = (params.style & ~0xFu) | win::BS_OWNERDRAW;
 }
 
+namespace {
+
+gfx::RECT Shrunk(const gfx::RECT& r, int by) {
+  return {r.left + by, r.top + by, r.right - by, r.bottom - by};
+}
+
+// A one-pixel outline of `r` in `line`, filled with `fill` (none when null).
+void Outline(gfx::HDC dc, const gfx::RECT& r, TColor line, gfx::HBRUSH fill) {
+  gfx::HPEN pen = gfx::CreatePen(gfx::PS_SOLID, 1, ColorToRGB(line));
+  gfx::HGDIOBJ oldPen = gfx::SelectObject(dc, pen);
+  gfx::HGDIOBJ oldBrush = gfx::SelectObject(dc, fill ? fill : gfx::GetStockObject(gfx::NULL_BRUSH));
+  gfx::Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  gfx::SelectObject(dc, oldBrush);
+  gfx::SelectObject(dc, oldPen);
+  gfx::DeleteObject(pen);
+}
+
+}  // namespace
+
 void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
   gfx::HDC dc = item.hDC;
-  gfx::RECT rect = item.rcItem;
-  const bool pressed = (item.itemState & win::ODS_SELECTED) != 0;
-  gfx::DrawFrameControl(dc, rect, gfx::DFC_BUTTON,
-                        gfx::DFCS_BUTTONPUSH | (pressed ? gfx::DFCS_PUSHED : 0u));
-  gfx::SelectObject(dc, Font()->Handle());
-  gfx::SetBkMode(dc, gfx::TRANSPARENT);
-  gfx::SetTextColor(dc, ColorToRGB(Font()->Color()));
-  gfx::RECT text = rect;
-  if (pressed) {
-    text.left += 1;
-    text.top += 1;
-    text.right += 1;
-    text.bottom += 1;
+  const gfx::RECT client = item.rcItem;
+  gfx::RECT r = client;
+  const bool down = (item.itemState & win::ODS_SELECTED) != 0;
+  const bool shownDefault = (item.itemState & win::ODS_FOCUS) != 0;
+  const TButtonState state = !Enabled() ? TButtonState::bsDisabled
+                             : down     ? TButtonState::bsDown
+                                        : TButtonState::bsUp;
+  const bool active = Active();
+
+  if (active || shownDefault) {
+    Outline(dc, r, clWindowFrame, nullptr);
+    r = Shrunk(r, 1);
   }
-  gfx::DrawTextA(dc, Caption(), text, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
-  if (item.itemState & win::ODS_FOCUS) {
-    const gfx::RECT focus{rect.left + 4, rect.top + 4, rect.right - 4, rect.bottom - 4};
-    gfx::DrawFocusRect(dc, focus);
+  if (down) {
+    Outline(dc, r, clBtnShadow, ColorBrush(clBtnFace));
+    r = Shrunk(r, 1);
+  } else {
+    unsigned flags = gfx::DFCS_BUTTONPUSH | gfx::DFCS_ADJUSTRECT;
+    if (item.itemState & win::ODS_DISABLED) flags |= gfx::DFCS_INACTIVE;
+    gfx::DrawFrameControl(dc, r, gfx::DFC_BUTTON, flags);
   }
+  if (active) r = Shrunk(client, 1);
+
+  gfx::HGDIOBJ oldFont = gfx::SelectObject(dc, Font()->Handle());
+  if (down) r = {r.left + 1, r.top + 1, r.right + 1, r.bottom + 1};
+  TButtonLayout layout = layout_;
+  if (UseRightToLeftAlignment()) {
+    if (layout == TButtonLayout::blGlyphLeft) {
+      layout = TButtonLayout::blGlyphRight;
+    } else if (layout == TButtonLayout::blGlyphRight) {
+      layout = TButtonLayout::blGlyphLeft;
+    }
+  }
+  const unsigned textFlags = UseRightToLeftReading() ? gfx::DT_RTLREADING : 0u;
+  glyph_->Draw(dc, r, Caption(), layout, margin_, spacing_, state, ColorToRGB(Font()->Color()),
+               textFlags);
+  gfx::SelectObject(dc, oldFont);
+
+  if (active && shownDefault) gfx::DrawFocusRect(dc, Shrunk(client, 4));
 }
 
 }  // namespace pw

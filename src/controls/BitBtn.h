@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "controls/ButtonControl.h"
-#include "graphics/Picture.h"
+#include "controls/ButtonGlyph.h"
+#include "graphics/Bitmap.h"
 #include "platform/win/NativeClasses.h"
 
 namespace pw {
@@ -48,32 +49,47 @@ class TBitBtn : public TButton {
   static const TClassInfo classInfo;
   const TClassInfo& ClassInfo() const override { return classInfo; }
 
-  using TButton::TButton;
+  explicit TBitBtn(TComponent* owner);
+  ~TBitBtn() override;
 
-  TBitmap* Glyph() const { return glyph_.get(); }
+  // The glyph bitmap; a form description reads its picture straight into it. Each change of
+  // it drops the glyph's built images and repaints the button.
+  TBitmap* Glyph() const { return glyph_->Glyph(); }
+  // Copies `glyph` (sharing its pixels); a width that is 2 to 4 times the height makes that many
+  // cells, any other whole multiple one.
+  void SetGlyph(const TBitmap& glyph);
   TButtonLayout Layout() const { return layout_; }
-  void SetLayout(TButtonLayout layout) { layout_ = layout; }
-  // Pixels between glyph and caption.
+  void SetLayout(TButtonLayout layout);
+  // Pixels between glyph and caption; -1 puts the caption midway between the glyph and the far
+  // edge (or, with a Margin of -1, spaces everything alike).
   int Spacing() const { return spacing_; }
-  void SetSpacing(int spacing) { spacing_ = spacing; }
-  // Pixels between the edge and the glyph; -1 centres glyph and caption together.
+  void SetSpacing(int spacing);
+  // Pixels between the edge and the glyph; -1 centres glyph and caption together. Values below
+  // -1 are ignored.
   int Margin() const { return margin_; }
-  void SetMargin(int margin) { margin_ = margin; }
-  int NumGlyphs() const { return numGlyphs_; }
-  void SetNumGlyphs(int count) { numGlyphs_ = count; }
+  void SetMargin(int margin);
+  // The glyph's cells (up, disabled, down, exclusive): above 4 counts as 4, 0 and below are
+  // ignored.
+  int NumGlyphs() const { return glyph_->NumGlyphs(); }
+  void SetNumGlyphs(int count);
   TBitBtnKind Kind() const { return kind_; }
   void SetKind(TBitBtnKind kind) { kind_ = kind; }
+
+  // bkClose closes the window; every other kind clicks as a plain button (no control here has a
+  // help context, so bkHelp does too).
+  void Click() override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void DrawItem(const win::DRAWITEMSTRUCT& item) override;
 
  private:
-  std::unique_ptr<TBitmap> glyph_ = std::make_unique<TBitmap>();
+  void GlyphChanged();
+
+  std::unique_ptr<TButtonGlyph> glyph_;
   TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
   int spacing_ = 4;
   int margin_ = -1;
-  int numGlyphs_ = 1;
   TBitBtnKind kind_ = TBitBtnKind::bkCustom;
 };
 

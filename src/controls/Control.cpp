@@ -6,6 +6,8 @@
 #include "controls/CustomForm.h"
 #include "controls/WinControl.h"
 #include "forms/Reader.h"
+#include "platform/sys/CodePage.h"
+#include "platform/sys/Locale.h"
 
 namespace pw {
 
@@ -25,12 +27,43 @@ constexpr TPropInfo kControlProperties[] = {
     BoolProperty<&TControl::ParentColor, &TControl::SetParentColor>("ParentColor"),
     BoolProperty<&TControl::ParentFont, &TControl::SetParentFont>("ParentFont"),
     BoolProperty<&TControl::Visible, &TControl::SetVisible>("Visible"),
+    StringProperty<&TControl::SetHint>("Hint"),
     EventProperty<&TControl::OnClick>("OnClick"),
 };
 }  // namespace
 
 const TClassInfo TControl::classInfo{"TControl", &TComponent::classInfo, kControlProperties};
 const TClassInfo TGraphicControl::classInfo{"TGraphicControl", &TControl::classInfo};
+
+namespace {
+bool& MiddleEastSetting() {
+  static bool middleEast = MiddleEastFor(sys::LocaleLanguage(), sys::CodePage());
+  return middleEast;
+}
+}  // namespace
+
+bool MiddleEast() {
+  return MiddleEastSetting();
+}
+
+void SetMiddleEast(bool middleEast) {
+  MiddleEastSetting() = middleEast;
+}
+
+bool MiddleEastFor(std::string_view language, int codePage) {
+  constexpr std::string_view kWestern[] = {"",   "da", "de", "en", "es", "fi", "fr",
+                                           "it", "nl", "no", "nb", "nn", "pt", "sv"};
+  for (std::string_view western : kWestern) {
+    if (language == western) return false;
+  }
+  if (sys::HasLeadBytes(codePage)) return false;
+  for (int byte = 128; byte < 256; ++byte) {
+    const char narrow = static_cast<char>(byte);
+    const std::u16string wide = sys::NarrowToWide(std::string_view(&narrow, 1), codePage);
+    if (!wide.empty() && sys::IsRightToLeftCharacter(wide.front())) return true;
+  }
+  return false;
+}
 
 int MulDiv(int number, int numerator, int denominator) {
   if (denominator == 0) return -1;
@@ -186,6 +219,26 @@ void TControl::SetParentFont(bool parentFont) {
 void TControl::SetBiDiMode(TBiDiMode mode) {
   if (!followingParent_) parentBiDiMode_ = false;
   biDiMode_ = mode;
+}
+
+bool TControl::UseRightToLeftAlignment() const {
+  return MiddleEast() && biDiMode_ == TBiDiMode::bdRightToLeft;
+}
+
+bool TControl::UseRightToLeftReading() const {
+  return MiddleEast() && biDiMode_ != TBiDiMode::bdLeftToRight;
+}
+
+unsigned TControl::DrawTextBiDiModeFlags(unsigned flags) const {
+  if (UseRightToLeftAlignment()) {
+    if ((flags & gfx::DT_RIGHT) != 0) {
+      flags &= ~gfx::DT_RIGHT;
+    } else if ((flags & gfx::DT_CENTER) == 0) {
+      flags |= gfx::DT_RIGHT;
+    }
+  }
+  if (UseRightToLeftReading()) flags |= gfx::DT_RTLREADING;
+  return flags;
 }
 
 void TControl::SetParentBiDiMode(bool parentBiDiMode) {

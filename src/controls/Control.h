@@ -84,6 +84,9 @@ class TControl : public TComponent {
   void SetText(std::string_view text);
   std::string Caption() const { return Text(); }
   void SetCaption(std::string_view caption) { SetText(caption); }
+  // The help text shown for the control; kept only.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(std::string_view hint) { hint_ = hint; }
 
   // Colour and font follow the parent's while ParentColor / ParentFont are set; assigning a
   // colour or changing the font clears them.
@@ -98,6 +101,13 @@ class TControl : public TComponent {
   void SetBiDiMode(TBiDiMode mode);
   bool ParentBiDiMode() const { return parentBiDiMode_; }
   void SetParentBiDiMode(bool parentBiDiMode);
+  // With the middle-east flag set: the control aligns right to left under bdRightToLeft, and
+  // reads right to left under every mode but bdLeftToRight.
+  bool UseRightToLeftAlignment() const;
+  bool UseRightToLeftReading() const;
+  // DrawText flags for the control's text: under right-to-left alignment DT_LEFT and DT_RIGHT
+  // swap (DT_CENTER stays); under right-to-left reading DT_RTLREADING is added.
+  unsigned DrawTextBiDiModeFlags(unsigned flags) const;
   std::int32_t Cursor() const { return cursor_; }
   void SetCursor(std::int32_t cursor) { cursor_ = cursor; }
 
@@ -166,6 +176,7 @@ class TControl : public TComponent {
   bool clicking_ = false;  // the left button went down on this graphic control
   TAlign align_ = TAlign::alNone;
   std::string text_;
+  std::string hint_;
   TColor color_ = clWindow;
   bool parentColor_ = true;
   std::unique_ptr<TFont> font_;
@@ -185,6 +196,15 @@ class TGraphicControl : public TControl {
   const TClassInfo& ClassInfo() const override { return classInfo; }
   using TControl::TControl;
 };
+
+// Whether right-to-left reading and alignment are honoured at all. Worked out from the user's
+// locale when first asked (the controls' initialisation asks), or as last set.
+bool MiddleEast();
+void SetMiddleEast(bool middleEast);
+// The rule for a locale: false for the neutral language (empty) and the Western European
+// languages da, de, en, es, fi, fr, it, nl, no (nb, nn), pt and sv; otherwise false for a code page
+// with lead bytes, and true when one of its characters 128 to 255 is written right to left.
+bool MiddleEastFor(std::string_view language, int codePage);
 
 // Multiplies then divides, rounding to nearest (halves away from zero).
 int MulDiv(int number, int numerator, int denominator);

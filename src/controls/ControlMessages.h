@@ -15,6 +15,8 @@ inline constexpr unsigned CM_EXIT = CM_BASE + 3;        // it left the focus cha
 inline constexpr unsigned CM_FOCUSCHANGED = CM_BASE + 4;
 // wParam: a key (Enter, Escape) offered to the window's buttons; non-zero when one used it.
 inline constexpr unsigned CM_DIALOGKEY = CM_BASE + 5;
+// Posted by a window to itself to be destroyed once its handlers have returned.
+inline constexpr unsigned CM_RELEASE = CM_BASE + 6;
 
 inline constexpr unsigned CN_BASE = 0xBC00;
 inline constexpr unsigned CN_COMMAND = CN_BASE + 0x0111;   // + WM_COMMAND

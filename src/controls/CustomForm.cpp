@@ -46,6 +46,7 @@ void InitializeControls() {
   static const bool registered = [] {
     RegisterGraphicsIdentifiers();
     RegisterControlsIdentifiers();
+    MiddleEast();  // fixed from the locale before any window is made
     Screen();
     TApplication& application = Application();
     SetHandlerExceptionReport(
@@ -84,6 +85,7 @@ TCustomForm::TCustomForm(TComponent* owner)
 }
 
 TCustomForm::~TCustomForm() {
+  if (Visible() && HandleAllocated()) win::ShowWindow(Handle(), win::SW_HIDE);
   Screen().RemoveForm(this);
   RemoveGlobalComponent(this);
   DestroyComponents();
@@ -149,6 +151,11 @@ TSize TCustomForm::FrameExtent() const {
   return {insets.left + insets.right, insets.top + insets.bottom};
 }
 
+void TCustomForm::InitializeHandle() {
+  TWinControl::InitializeHandle();
+  win::SetWindowIcon(Handle(), Application().Icon());
+}
+
 void TCustomForm::CreateParams(TCreateParams& params) {
   FrameStyles(params.style, params.exStyle);
   params.style |= win::WS_CLIPCHILDREN;
@@ -158,7 +165,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   params.y = Top();
   params.width = Width();
   params.height = Height();
-  params.parent = nullptr;
+  params.parent = Application().Handle();
 }
 
 int TCustomForm::ClientWidth() const {
@@ -234,57 +241,154 @@ int TCustomForm::RunModal() {
   }
   const MessagePump& pump = InstalledPump();
   if (!pump) throw EInvalidOperation("No message loop runs to show a modal window");
+  if (win::HWND capture = win::GetCapture()) {
+    win::SendMessage(capture, win::WM_CANCELMODE);
+    win::ReleaseCapture();
+  }
   modal_ = true;
-  win::HWND previouslyActive = win::GetActiveWindow();
-  std::vector<TCustomForm*> disabled;
-  for (TComponent* component : GlobalComponents()) {
-    auto* form = dynamic_cast<TCustomForm*>(component);
-    if (form != nullptr && form != this && form->Visible() && form->Enabled()) {
-      form->SetEnabled(false);
-      disabled.push_back(form);
+  TScreen& screen = Screen();
+  struct Saved {
+    win::HWND activeWindow = win::GetActiveWindow();
+    TCustomForm* focusedForm = nullptr;
+    int focusCount = 0;
+    std::vector<win::HWND> disabled;
+  } saved;
+  saved.focusedForm = screen.FocusedForm();
+  saved.focusCount = screen.FocusCount();
+  screen.SetFocusedForm(this);
+  for (win::HWND window : win::GetTopLevelWindows()) {
+    if (window != Handle() && win::IsWindowVisible(window) && win::IsWindowEnabled(window)) {
+      win::EnableWindow(window, false);
+      saved.disabled.push_back(window);
     }
   }
   // Whatever ends the run: the window hides, the others come back as they were.
   struct Restore {
     TCustomForm& form;
-    std::vector<TCustomForm*>& disabled;
-    win::HWND& previouslyActive;
+    Saved& saved;
     ~Restore() {
       form.SetVisible(false);
-      const auto& all = GlobalComponents();
-      for (TCustomForm* other : disabled) {
-        if (std::find(all.begin(), all.end(), other) != all.end()) other->SetEnabled(true);
+      for (win::HWND window : saved.disabled) {
+        if (win::IsWindow(window)) win::EnableWindow(window, true);
       }
-      if (previouslyActive != nullptr && win::IsWindow(previouslyActive)) {
-        win::SetActiveWindow(previouslyActive);
+      Screen().SetFocusedForm(saved.focusedForm);
+      if (saved.activeWindow != nullptr && win::IsWindow(saved.activeWindow)) {
+        win::SetActiveWindow(saved.activeWindow);
       }
+      Screen().SetFocusCount(saved.focusCount);
       form.modal_ = false;
     }
-  } restore{*this, disabled, previouslyActive};
+  } restore{*this, saved};
   SetVisible(true);
+  BringToFront();
+  win::SetActiveWindow(Handle());
+  Perform(CM_ACTIVATE);
   modalResult_ = 0;
-  while (modalResult_ == 0) {
-    if (!pump()) modalResult_ = kCancelResult;
-  }
-  if (win::GetActiveWindow() != Handle()) previouslyActive = nullptr;
+  do {
+    if (!pump() || Application().QuitRequested()) {
+      modalResult_ = kCancelResult;
+    } else if (modalResult_ != 0) {
+      CloseModal();
+    }
+  } while (modalResult_ == 0);
+  Perform(CM_DEACTIVATE);
+  if (win::GetActiveWindow() != Handle()) saved.activeWindow = nullptr;
   return modalResult_;
+}
+
+void TCustomForm::CloseModal() {
+  try {
+    TCloseAction action = TCloseAction::caNone;
+    if (QueryCanClose()) {
+      action = TCloseAction::caHide;
+      if (OnClose) OnClose(this, action);
+    }
+    switch (action) {
+      case TCloseAction::caNone:
+        modalResult_ = 0;
+        break;
+      case TCloseAction::caFree:
+        Release();
+        break;
+      default:
+        break;
+    }
+  } catch (...) {
+    modalResult_ = 0;
+    ReportHandlerException(this);
+  }
+}
+
+bool TCustomForm::QueryCanClose() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TCustomForm::Release() {
+  if (HandleAllocated()) win::PostMessage(Handle(), CM_RELEASE);
 }
 
 // ---- Showing and the window's messages
 
+void TCustomForm::SetVisibleChecked(bool visible) {
+  if (showingOrHiding_) {
+    throw EInvalidOperation("Cannot change Visible in OnShow or OnHide");
+  }
+  SetVisible(visible);
+}
+
+void TCustomForm::RunShowEvent(const TNotifyEvent& event) {
+  showingOrHiding_ = true;
+  try {
+    Raise(event, this);
+  } catch (...) {
+    showingOrHiding_ = false;
+    ReportHandlerException(this);
+    return;
+  }
+  showingOrHiding_ = false;
+}
+
 void TCustomForm::VisibleChanged() {
+  if (Loading()) return;
   if (Visible()) {
+    HandleNeeded();
+    Application().UpdateVisible();
+    RunShowEvent(OnShow);
     UpdateShowing();
     win::ShowWindow(Handle(), win::SW_SHOWNORMAL);
-  } else if (HandleAllocated()) {
-    if (modal_) {
-      win::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                        win::SWP_HIDEWINDOW | win::SWP_NOSIZE | win::SWP_NOMOVE |
-                            win::SWP_NOZORDER | win::SWP_NOACTIVATE);
-    } else {
-      win::ShowWindow(Handle(), win::SW_HIDE);
+    return;
+  }
+  if (!HandleAllocated()) return;
+  Application().UpdateVisible();
+  RunShowEvent(OnHide);
+  constexpr unsigned kHide = win::SWP_HIDEWINDOW | win::SWP_NOSIZE | win::SWP_NOMOVE |
+                             win::SWP_NOZORDER | win::SWP_NOACTIVATE;
+  if (modal_) {
+    win::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, kHide);
+    return;
+  }
+  if (win::GetActiveWindow() == Handle()) {
+    // The next window to activate: the first visible, enabled one that is not top-most, else
+    // the first top-most one.
+    win::HWND next = nullptr;
+    win::HWND nextTopmost = nullptr;
+    for (win::HWND window : win::GetTopLevelWindows()) {
+      if (window == Handle() || window == Application().Handle()) continue;
+      if (!win::IsWindowVisible(window) || !win::IsWindowEnabled(window)) continue;
+      const bool topmost = (win::GetWindowLong(window, win::GWL_EXSTYLE) & win::WS_EX_TOPMOST) != 0;
+      if (!topmost && next == nullptr) next = window;
+      if (topmost && nextTopmost == nullptr) nextTopmost = window;
+    }
+    if (next == nullptr) next = nextTopmost;
+    if (next != nullptr) {
+      win::SetActiveWindow(next);
+      win::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, kHide);
+      return;
     }
   }
+  win::ShowWindow(Handle(), win::SW_HIDE);
 }
 
 win::LRESULT TCustomForm::WndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) {
@@ -300,6 +404,9 @@ win::LRESULT TCustomForm::WndProc(unsigned message, win::WPARAM wParam, win::LPA
       return 0;
     case win::WM_CLOSE:
       RequestClose();
+      return 0;
+    case CM_RELEASE:
+      delete this;
       return 0;
     case CM_DIALOGKEY:
       for (TWinControl* control : TabOrderList()) {
@@ -422,7 +529,25 @@ void TCustomForm::RequestClose() {
     modalResult_ = kCancelResult;
     return;
   }
-  SetVisible(false);
+  if (!QueryCanClose()) return;
+  TCloseAction action = TCloseAction::caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == TCloseAction::caNone) return;
+  if (Application().PrimaryForm() == this) {
+    Application().Quit();
+    return;
+  }
+  switch (action) {
+    case TCloseAction::caFree:
+      Release();
+      break;
+    case TCloseAction::caMinimize:
+      if (HandleAllocated()) win::ShowWindow(Handle(), win::SW_SHOWMINNOACTIVE);
+      break;
+    default:
+      SetVisible(false);
+      break;
+  }
 }
 
 }  // namespace pw

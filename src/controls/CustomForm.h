@@ -14,6 +14,9 @@ namespace pw {
 
 using TBorderIcons = std::uint32_t;  // bits by TBorderIcon
 
+// What closing a window does with it.
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
 class TCustomForm : public TWinControl {
  public:
   static const TClassInfo classInfo;
@@ -87,10 +90,18 @@ class TCustomForm : public TWinControl {
   bool Modal() const { return modal_; }
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
-  // The close box: a modal window only gets the cancel result; another one is hidden.
+  // The close box (and Alt+F4): a modal window only gets the cancel result; another one asks
+  // OnCloseQuery, then closes as OnClose leaves the disposition (hidden by default); closing the
+  // main window quits the application.
   void RequestClose();
+  // True unless OnCloseQuery says otherwise.
+  bool QueryCanClose();
 
   TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  std::function<void(TObject* sender, bool& canClose)> OnCloseQuery;
+  std::function<void(TObject* sender, TCloseAction& action)> OnClose;
 
  private:
   // The frame the windowing system puts around the client area for the border style:
@@ -99,10 +110,17 @@ class TCustomForm : public TWinControl {
   void FrameStyles(std::uint32_t& style, std::uint32_t& exStyle) const;
   // Sends a focus notification; false when the focus changed while it was handled.
   bool SendFocusMessage(TWinControl* control, unsigned message);
+  // The modal close check: the close event may keep the window open.
+  void CloseModal();
+  // Destroys the window later, from a message posted to itself.
+  void Release();
+  void RunShowEvent(const TNotifyEvent& event);
+  void SetVisibleChecked(bool visible);
   void SetWindowFocus();
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void InitializeHandle() override;
   win::LRESULT WndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) override;
   void VisibleChanged() override;
   bool ShouldShow() const override { return Visible(); }
@@ -120,6 +138,7 @@ class TCustomForm : public TWinControl {
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
   bool active_ = false;
+  bool showingOrHiding_ = false;  // set while OnShow or OnHide runs
 };
 
 class TForm : public TCustomForm {

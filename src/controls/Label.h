@@ -1,7 +1,9 @@
 #pragma once
-// TLabel: a graphic control showing its caption; with AutoSize it takes the size of its text.
+// TLabel: a graphic control showing its caption, on its own background or transparent; with
+// AutoSize it takes the size of its text.
 
 #include <string>
+#include <string_view>
 
 #include "controls/Control.h"
 
@@ -14,34 +16,49 @@ class TCustomLabel : public TGraphicControl {
 
   explicit TCustomLabel(TComponent* owner);
 
+  // Each change repaints the label; AutoSize and WordWrap also re-run the auto-size.
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
-  bool Transparent() const { return transparent_; }
-  void SetTransparent(bool transparent) { transparent_ = transparent; }
+  // A transparent label leaves what lies beneath it visible; an opaque one fills its rectangle
+  // with its Color first.
+  bool Transparent() const { return !HasStyle(TControlStyle::csOpaque); }
+  void SetTransparent(bool transparent);
   TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment alignment) { alignment_ = alignment; }
+  void SetAlignment(TAlignment alignment);
   TTextLayout Layout() const { return layout_; }
-  void SetLayout(TTextLayout layout) { layout_ = layout; }
+  void SetLayout(TTextLayout layout);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wordWrap);
+  // With it, "&" marks the next character as the accelerator (underlined) and is not drawn.
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool showAccelChar);
 
+  void Paint(gfx::HDC dc) override;
   void FinishLoading() override;
 
  protected:
-  // The text the label shows and measures.
-  virtual std::u16string LabelText() const;
-  // With AutoSize, takes the measured size of the text (an empty text: one blank, one line),
-  // keeping the left edge; waits while loading.
+  // Draws the caption into `rect` with DrawText flags `flags`, or with DT_CALCRECT measures it
+  // into `rect`: the accelerator and right-to-left flags added, in the label's font, embossed
+  // when the label is disabled.
+  virtual void DoDrawText(gfx::HDC dc, gfx::RECT& rect, unsigned flags);
+  // What DoDrawText does with a text: `draw` is called with the rectangle and final flags once,
+  // in the font's colour, or twice when the label is disabled (offset one pixel right and down in
+  // the highlight colour, then in place in the shadow colour).
+  template <class String, class Draw>
+  void DrawLabelText(gfx::HDC dc, String text, gfx::RECT& rect, unsigned flags, Draw draw);
+  // With AutoSize, takes the measured size of the text (an empty text, or a lone accelerator
+  // mark, measures as one blank), keeping the left edge, or the right edge when the label is
+  // right-justified after right-to-left mirroring; waits while the label is read.
   void AdjustBounds();
-  void TextChanged() override { AdjustBounds(); }
-  void FontChanged() override { AdjustBounds(); }
+  void TextChanged() override;
+  void FontChanged() override;
 
  private:
   bool autoSize_ = true;
-  bool transparent_ = false;
   TAlignment alignment_ = TAlignment::taLeftJustify;
   TTextLayout layout_ = TTextLayout::tlTop;
   bool wordWrap_ = false;
+  bool showAccelChar_ = true;
 };
 
 class TLabel : public TCustomLabel {
@@ -50,5 +67,32 @@ class TLabel : public TCustomLabel {
   const TClassInfo& ClassInfo() const override { return classInfo; }
   using TCustomLabel::TCustomLabel;
 };
+
+// ---- Template definitions
+
+// Selects the font and text colour; the brush stays hollow (the caller's background mode).
+void SelectLabelFont(gfx::HDC dc, const TFont& font, TColor color);
+
+template <class String, class Draw>
+void TCustomLabel::DrawLabelText(gfx::HDC dc, String text, gfx::RECT& rect, unsigned flags,
+                                 Draw draw) {
+  using Char = typename String::value_type;
+  if ((flags & gfx::DT_CALCRECT) != 0 &&
+      (text.empty() || (showAccelChar_ && text.size() == 1 && text[0] == Char('&')))) {
+    text.push_back(Char(' '));
+  }
+  if (!showAccelChar_) flags |= gfx::DT_NOPREFIX;
+  flags = DrawTextBiDiModeFlags(flags);
+  if (Enabled() || (flags & gfx::DT_CALCRECT) != 0) {
+    SelectLabelFont(dc, *Font(), Font()->Color());
+    draw(dc, text, rect, flags);
+    return;
+  }
+  gfx::RECT shifted{rect.left + 1, rect.top + 1, rect.right + 1, rect.bottom + 1};
+  SelectLabelFont(dc, *Font(), clBtnHighlight);
+  draw(dc, text, shifted, flags);
+  SelectLabelFont(dc, *Font(), clBtnShadow);
+  draw(dc, text, rect, flags);
+}
 
 }  // namespace pw

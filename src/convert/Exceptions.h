@@ -9,14 +9,21 @@ namespace pw {
 
 class Exception : public std::exception {
  public:
-  explicit Exception(std::string message) : message_(std::move(message)) {}
+  // Notes the code that raises it (the caller of this constructor).
+  explicit Exception(std::string message);
   const std::string& Message() const { return message_; }
   void SetMessage(std::string message) { message_ = std::move(message); }
   const char* what() const noexcept override { return message_.c_str(); }
+  // Where in the code the exception was raised.
+  const void* Address() const { return address_; }
 
  private:
   std::string message_;
+  const void* address_;
 };
+
+// The class name of an exception object, without namespace ("EConvertError").
+std::string ExceptionClassName(const std::exception& error);
 
 // Silent exception: ends a handler without any report.
 class EAbort : public Exception {

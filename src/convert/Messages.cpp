@@ -1,8 +1,8 @@
 #include "convert/Messages.h"
 
-#include <array>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace pw {
 
@@ -13,8 +13,8 @@ struct Entry {
   std::string text;
 };
 
-const std::array<Entry, 22>& Table() {
-  static const std::array<Entry, 22> table = {{
+const std::vector<Entry>& Table() {
+  static const std::vector<Entry> table = {
       {MessageId::InvalidInteger, "'%s' is not a valid integer value"},
       {MessageId::InvalidFloat, "'%s' is not a valid floating point value"},
       {MessageId::ZeroDivide, "Floating point division by zero"},
@@ -37,7 +37,17 @@ const std::array<Entry, 22>& Table() {
       {MessageId::CannotFocus, "Cannot focus a disabled or invisible window"},
       {MessageId::InsertLineError, "Unable to insert a line"},
       {MessageId::WindowCreateError, "Error creating window"},
-  }};
+      {MessageId::InvalidBitmap, "Bitmap image is not valid"},
+      {MessageId::OutOfResources, "Out of system resources"},
+      {MessageId::JpegError, "JPEG error #%d"},
+      {MessageId::ChangeJpegSize, "Cannot change the size of a JPEG image"},
+      {MessageId::MetafilesFilter, "Metafiles"},
+      {MessageId::EnhMetafilesFilter, "Enhanced Metafiles"},
+      {MessageId::IconsFilter, "Icons"},
+      {MessageId::BitmapsFilter, "Bitmaps"},
+      {MessageId::JpegFilter, "JPEG Image File"},
+      {MessageId::CannotReplaceImage, "Unable to Replace Image"},
+  };
   return table;
 }
 

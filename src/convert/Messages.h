@@ -33,6 +33,17 @@ enum class MessageId : std::uint16_t {
   CannotFocus = 65491,        // "Cannot focus a disabled or invisible window"
   InsertLineError = 65492,    // "Unable to insert a line"
   WindowCreateError = 65493,  // "Error creating window"
+  // Pictures.
+  InvalidBitmap = 65480,       // "Bitmap image is not valid"
+  OutOfResources = 65481,      // "Out of system resources"
+  JpegError = 65482,           // "JPEG error #%d"
+  ChangeJpegSize = 65483,      // "Cannot change the size of a JPEG image"
+  MetafilesFilter = 65484,     // "Metafiles"
+  EnhMetafilesFilter = 65485,  // "Enhanced Metafiles"
+  IconsFilter = 65486,         // "Icons"
+  BitmapsFilter = 65487,       // "Bitmaps"
+  JpegFilter = 65488,          // "JPEG Image File"
+  CannotReplaceImage = 65494,  // "Unable to Replace Image"
 };
 
 // The text of a message; throws std::out_of_range for an identifier the table lacks.

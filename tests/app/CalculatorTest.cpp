@@ -211,7 +211,7 @@ TEST_F(Calculator_, TheShowcaseRunsModallyAndKeepsItsState) {
     ++messages;
     EXPECT_TRUE(Form3->Visible());
     EXPECT_TRUE(Form3->Modal());
-    EXPECT_FALSE(form_->Enabled()) << "the calculator waits for the showcase";
+    EXPECT_FALSE(win::IsWindowEnabled(form_->Handle())) << "the calculator waits for the showcase";
     Form3->BitBtn1->Click();
     Form3->RequestClose();
     return true;
@@ -221,7 +221,7 @@ TEST_F(Calculator_, TheShowcaseRunsModallyAndKeepsItsState) {
   EXPECT_FALSE(Form3->Visible());
   EXPECT_FALSE(Form3->Modal());
   EXPECT_EQ(Form3->ModalResult(), 2);
-  EXPECT_TRUE(form_->Enabled());
+  EXPECT_TRUE(win::IsWindowEnabled(form_->Handle()));
   form_->BitBtn2->Click();
   EXPECT_EQ(Form3->Edit1->Text(), "2") << "the same window, on the slide it was left at";
   EXPECT_EQ(form_->Label7->Caption(), "******") << "the calculator's state is unchanged";

@@ -7,10 +7,7 @@
 #include "controls/ComboBox.h"
 #include "controls/CustomForm.h"
 #include "controls/Edit.h"
-#include "controls/Label.h"
 #include "controls/RadioButton.h"
-#include "controls/WideLabel.h"
-#include "graphics/TextMetrics.h"
 
 namespace pw {
 namespace {
@@ -93,34 +90,6 @@ TEST_F(StandardControls, ComboAssignmentsRaiseNoChange) {
   combo->SetItems(list);
   EXPECT_EQ(combo->Items().Count(), 2) << "assigning replaces, never appends";
   EXPECT_TRUE(events_.empty());
-}
-
-TEST_F(StandardControls, WideLabelKeepsUtf16Captions) {
-  auto* label = Add<TWideLabel>(form_.get(), "WideLabel1");
-  label->SetCaption(u"\u062A\u062F\u0631\u064A\u0633\u0020\u0020");
-  EXPECT_EQ(label->Caption(), u"\u062A\u062F\u0631\u064A\u0633\u0020\u0020");
-}
-
-TEST_F(StandardControls, AutoSizedLabelsTakeTheSizeOfTheirText) {
-  auto* label = Add<TLabel>(form_.get(), "Label7");
-  label->SetLeft(285);
-  label->SetCaption("******");
-  const TSize stars = MeasureTextExtent(*label->Font(), u"******");
-  EXPECT_EQ(label->Width(), stars.cx);
-  EXPECT_EQ(label->Height(), stars.cy);
-  label->SetCaption("1234.5 kg");
-  EXPECT_GT(label->Width(), stars.cx) << "a longer text grows the label";
-  EXPECT_EQ(label->Left(), 285) << "from its left edge";
-  label->SetCaption("");
-  EXPECT_EQ(label->Width(), MeasureTextExtent(*label->Font(), u" ").cx) << "one blank wide";
-  EXPECT_EQ(label->Height(), stars.cy) << "one line high";
-  label->SetAutoSize(false);
-  label->SetCaption("a much longer caption than before");
-  EXPECT_EQ(label->Width(), MeasureTextExtent(*label->Font(), u" ").cx);
-
-  auto* wide = Add<TWideLabel>(form_.get(), "WideLabel3");
-  wide->SetCaption(u"( Belt conveyor )");
-  EXPECT_EQ(wide->Width(), MeasureTextExtent(*wide->Font(), u"( Belt conveyor )").cx);
 }
 
 }  // namespace

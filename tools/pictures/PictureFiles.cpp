@@ -127,4 +127,10 @@ void WriteJpeg(const std::filesystem::path& path, const Raster& raster) {
   if (std::fclose(file) != 0) throw std::runtime_error("cannot write " + path.string());
 }
 
+void WritePng(const std::filesystem::path& path, cairo_surface_t* surface) {
+  cairo_surface_flush(surface);
+  if (cairo_surface_write_to_png(surface, path.c_str()) != CAIRO_STATUS_SUCCESS)
+    throw std::runtime_error("cannot write " + path.string());
+}
+
 }  // namespace pw::pictures

@@ -41,5 +41,7 @@ std::vector<std::uint8_t> EncodeBmp(const Raster& raster);
 void WriteBmp(const std::filesystem::path& path, const Raster& raster);
 // Baseline JFIF, YCbCr, quality 90, standard Huffman tables.
 void WriteJpeg(const std::filesystem::path& path, const Raster& raster);
+// A PNG file with alpha, from an ARGB32 cairo image surface.
+void WritePng(const std::filesystem::path& path, cairo_surface_t* surface);
 
 }  // namespace pw::pictures

@@ -13,6 +13,18 @@
 
 #include "pictures/WindowPictures.h"
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PW_PICTURES_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(PW_PICTURES_ASAN)
+// Fontconfig keeps its configuration for the life of the process.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\n";
+}
+#endif
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::cerr << "usage: pw_pictures OUTPUT_DIR\n";

@@ -72,12 +72,11 @@ int main(int argc, char** argv) {
     std::fputs("pw-screenshots: needs the headless backend\n", stderr);
     return 1;
   }
-  Headless().SetMessageBoxHandler(
-      [](win::HWND, std::string_view text, std::string_view, unsigned) {
-        std::fprintf(stderr, "pw-screenshots: message box: %.*s\n", static_cast<int>(text.size()),
-                     text.data());
-        return win::IDOK;
-      });
+  Headless().SetMessageBoxHandler([](win::HWND, std::string_view text, std::string_view, unsigned) {
+    std::fprintf(stderr, "pw-screenshots: message box: %.*s\n", static_cast<int>(text.size()),
+                 text.data());
+    return win::IDOK;
+  });
   try {
     std::filesystem::create_directories(folder);
     std::unique_ptr<TForm1> calculator(MakeForm<TForm1>(nullptr, Form1));

@@ -161,6 +161,7 @@ class SdlBackend final : public Backend {
     bool resizable = false;
     bool topmost = false;
     SDL_Window* modalFor = nullptr;
+    gfx::HBITMAP icon = nullptr;
   };
 
   Entry* Find(HWND window) {
@@ -204,7 +205,10 @@ class SdlBackend final : public Backend {
 void SdlBackend::Sync(HWND window) {
   Entry* entry = Find(window);
   if (entry == nullptr || !IsWindow(window)) return;
-  if (!IsWindowVisible(window)) {
+  RECT frame;
+  GetWindowRect(window, frame);
+  // A window of no size (the application's hidden owner window) has nothing to show.
+  if (!IsWindowVisible(window) || frame.Width() <= 0 || frame.Height() <= 0) {
     if (entry->shown) {
       const bool hadKeyboard = SDL_GetKeyboardFocus() == entry->window.get();
       SDL_HideWindow(entry->window.get());
@@ -269,6 +273,20 @@ void SdlBackend::Sync(HWND window) {
     if (origin.x != entry->x || origin.y != entry->y) {
       SDL_SetWindowPosition(sdl, origin.x, origin.y);
       entry->x = origin.x, entry->y = origin.y;
+    }
+  }
+
+  if (gfx::HBITMAP icon = GetWindowIcon(window); icon != entry->icon) {
+    entry->icon = icon;
+    gfx::BitmapInfo info;
+    if (icon != nullptr && gfx::GetBitmapInfo(icon, info) && info.bits != nullptr &&
+        info.bitsPerPixel == 32 && info.topDown) {
+      SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+          info.bits, info.width, info.height, 32, info.stride, SDL_PIXELFORMAT_ARGB8888);
+      if (surface != nullptr) {
+        SDL_SetWindowIcon(entry->window.get(), surface);
+        SDL_FreeSurface(surface);
+      }
     }
   }
 

@@ -38,7 +38,10 @@ int StrideOf(int width, int bitsPerPixel) {
 
 bool SizeAllowed(int width, int height, int bitsPerPixel) {
   if (width <= 0 || height <= 0) return false;
-  return static_cast<std::int64_t>(StrideOf(width, bitsPerPixel)) * height <= kMaxBitmapBytes;
+  // Counted in 64 bits: the stride of a very wide bitmap does not fit in an int.
+  const std::int64_t w = width;
+  const std::int64_t stride = bitsPerPixel == 1 ? (w + 31) / 32 * 4 : w * 4;
+  return stride * height <= kMaxBitmapBytes;
 }
 
 HGDIOBJ MakeStock(std::unique_ptr<GdiObject> object) {

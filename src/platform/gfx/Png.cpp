@@ -70,4 +70,23 @@ std::vector<std::uint8_t> EncodePng(HBITMAP bitmap) {
   return png;
 }
 
+HBITMAP DecodePng(std::span<const std::uint8_t> bytes) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return nullptr;
+  image.format = PNG_FORMAT_BGRA;
+  void* bits = nullptr;
+  HBITMAP bitmap =
+      CreateDIBSection(static_cast<int>(image.width), static_cast<int>(image.height), &bits);
+  if (bitmap == nullptr) {
+    png_image_free(&image);
+    return nullptr;
+  }
+  if (!png_image_finish_read(&image, nullptr, bits, 0, nullptr)) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  return bitmap;
+}
+
 }  // namespace pw::gfx

@@ -2,6 +2,7 @@
 // PNG output of bitmaps (screenshots and test pictures).
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,5 +15,8 @@ namespace pw::gfx {
 bool WritePng(HBITMAP bitmap, const std::string& path);
 // The same PNG in memory; empty on failure.
 std::vector<std::uint8_t> EncodePng(HBITMAP bitmap);
+// A PNG image as a 32-bit section with its alpha (not premultiplied) in the top byte; null when
+// the bytes are not a PNG image.
+HBITMAP DecodePng(std::span<const std::uint8_t> bytes);
 
 }  // namespace pw::gfx

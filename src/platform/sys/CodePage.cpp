@@ -152,7 +152,14 @@ void SetCodePage(int codePage) {
 }
 
 std::u16string NarrowToWide(std::string_view text) {
-  const int codePage = CodePage();
+  return NarrowToWide(text, CodePage());
+}
+
+bool HasLeadBytes(int codePage) {
+  return codePage == kCodePageUtf8;
+}
+
+std::u16string NarrowToWide(std::string_view text, int codePage) {
   if (codePage == kCodePageUtf8) return Utf8ToWide(text);
   const SingleByte& table = Table(codePage);
   std::u16string wide(text.size(), u'\0');

@@ -23,6 +23,10 @@ void SetCodePage(int codePage);
 // Narrow text in the process code page to UTF-16 and back.
 std::u16string NarrowToWide(std::string_view text);
 std::string WideToNarrow(std::u16string_view text);
+// Narrow text in the given code page (1252, 1256 or 65001) to UTF-16.
+std::u16string NarrowToWide(std::string_view text, int codePage);
+// Whether characters of the code page can take more than one byte (lead bytes exist).
+bool HasLeadBytes(int codePage);
 
 // Malformed UTF-8 sequences and unpaired surrogates become U+FFFD.
 std::u16string Utf8ToWide(std::string_view text);

@@ -9,7 +9,8 @@
 namespace pw::sys {
 
 enum class ResourceType : std::uint16_t {
-  RcData = 10,  // raw data: the form streams
+  RcData = 10,     // raw data: the form streams
+  GroupIcon = 14,  // the application icon (a PNG image here)
 };
 
 // The bytes of the resource; names compared without regard to ASCII case.

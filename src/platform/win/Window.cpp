@@ -393,6 +393,17 @@ std::string GetClassName(HWND window) {
   return Live(window) ? window->windowClass->name : std::string();
 }
 
+bool SetWindowIcon(HWND window, gfx::HBITMAP icon) {
+  if (!Live(window)) return false;
+  window->icon = icon;
+  NotifyBackend(window);
+  return true;
+}
+
+gfx::HBITMAP GetWindowIcon(HWND window) {
+  return Live(window) ? window->icon : nullptr;
+}
+
 bool SetWindowText(HWND window, std::string_view text) {
   if (!Live(window)) return false;
   const std::string copy(text);

@@ -94,6 +94,9 @@ inline constexpr int GWL_ID = -12;
 std::intptr_t GetWindowLong(HWND window, int index);
 std::intptr_t SetWindowLong(HWND window, int index, std::intptr_t value);
 std::string GetClassName(HWND window);
+// The icon a top-level window shows (a 32-bit bitmap with alpha, kept by the caller); null: none.
+bool SetWindowIcon(HWND window, gfx::HBITMAP icon);
+gfx::HBITMAP GetWindowIcon(HWND window);
 // Window text through WM_SETTEXT / WM_GETTEXT.
 bool SetWindowText(HWND window, std::string_view text);
 std::string GetWindowText(HWND window);
