@@ -35,7 +35,8 @@ void ReadGlyph(TBitBtn& button, int width, int height, const Pixels& pixel) {
   const int rowBytes = (width * 3 + 3) / 4 * 4, fileSize = 54 + rowBytes * height;
   std::vector<std::uint8_t> d;
   const auto put = [&d](std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) d.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < bytes; ++i)
+      d.push_back(i < 4 ? static_cast<std::uint8_t>(v >> (8 * i)) : 0);
   };
   put(fileSize, 4), put(0x4D42, 2), put(fileSize, 4), put(0, 4), put(54, 4), put(40, 4);
   put(width, 4), put(height, 4), put(1, 2), put(24, 2), put(0, 4), put(0, 20);
