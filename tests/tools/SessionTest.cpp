@@ -161,6 +161,24 @@ TEST_F(Sessions, TheShowcaseRunsModallyAndKeepsItsSlide) {
   EXPECT_EQ(out.exitCode, 0);
 }
 
+TEST_F(Sessions, InputEndingWhileTheShowcaseIsOpenEndsBothRuns) {
+  const Output out = RunSession(Click("Form1", "BitBtn2") + "windows\n");
+  EXPECT_TRUE(out.Window("Form3")["modal"]);
+  EXPECT_EQ(out.lines.back(), (json{{"event", "exit"}, {"code", 0}}));
+  EXPECT_EQ(out.exitCode, 0);
+}
+
+TEST_F(Sessions, TheDecimalSeparatorIsTheRegionsOne) {
+  const std::string calc = Click("Form1", "Edit1") + "key End\nkey Backspace\ntype 1000,5\n" +
+                           Click("Form1", "BitBtn1") + "dump Form1\n";
+  const Output comma = RunSession(calc, "--decimal ,");
+  EXPECT_TRUE(comma.Events("messagebox").empty());
+  EXPECT_EQ(comma.Control("Form1", "Label7")["text"], " 0.9 kg");
+  const Output point = RunSession(calc);
+  ASSERT_EQ(point.Events("messagebox").size(), 1u);
+  EXPECT_EQ(point.Events("messagebox")[0]["text"], "'1000,5' is not a valid floating point value.");
+}
+
 TEST_F(Sessions, AltF4EndsTheProgramAndBadCommandsAreReported) {
   const Output out = RunSession("jump Form1 1 2\nclick Form9 1 1\nkey Alt+F4\n");
   EXPECT_EQ(out.Events("error").size(), 2u);

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "controls/Application.h"
+#include "convert/Exceptions.h"
+#include "platform/sys/CodePage.h"
+
+namespace pw {
+namespace {
+
+TEST(ApplicationTitle, IsTheExecutablesNameUpToItsFirstDotInLowerCaseAfterTheFirstLetter) {
+  EXPECT_EQ(TitleFromModuleName("C:\\Apps\\PROFILE.EXE"), "Profile");
+  EXPECT_EQ(TitleFromModuleName("/opt/pw/my.tool.exe"), "my");
+  EXPECT_EQ(TitleFromModuleName("Tools.beta.exe"), "Tools");
+  EXPECT_EQ(TitleFromModuleName("/usr/bin/profile-weight"), "profile-weight");
+  EXPECT_EQ(TitleFromModuleName(""), "");
+}
+
+TEST(ErrorBoxes, AddAFullStopOnlyAfterACharacterThatSortsAfterIt) {
+  EXPECT_EQ(ErrorBoxText("abc"), "abc.");
+  EXPECT_EQ(ErrorBoxText("'12a' is not a valid floating point value"),
+            "'12a' is not a valid floating point value.");
+  EXPECT_EQ(ErrorBoxText("abc."), "abc.");
+  EXPECT_EQ(ErrorBoxText("abc!"), "abc!");
+  EXPECT_EQ(ErrorBoxText("abc)"), "abc)");
+  EXPECT_EQ(ErrorBoxText("abc,"), "abc,");
+  EXPECT_EQ(ErrorBoxText("abc "), "abc ");
+  EXPECT_EQ(ErrorBoxText("abc?"), "abc?.");
+  EXPECT_EQ(ErrorBoxText("12"), "12.");
+  EXPECT_EQ(ErrorBoxText(""), "");
+  // A multi-byte last character is judged by its lead byte.
+  const int codePage = sys::CodePage();
+  sys::SetCodePage(sys::kCodePageUtf8);
+  EXPECT_EQ(ErrorBoxText("\xd8\xa7"), "\xd8\xa7.");
+  sys::SetCodePage(codePage);
+}
+
+TEST(ApplicationErrors, NameTheClassTheModuleAndTheMessage) {
+  try {
+    throw EConvertError("'x' is not a valid integer value");
+  } catch (const std::exception& error) {
+    const std::string text = ApplicationErrorText(error);
+    EXPECT_EQ(text.rfind("Exception EConvertError in module ", 0), 0u) << text;
+    EXPECT_NE(text.find(" at "), std::string::npos);
+    EXPECT_EQ(text.substr(text.find(".\n") + 2), "'x' is not a valid integer value.");
+  }
+  try {
+    throw EAbort("done.");
+  } catch (const std::exception& error) {
+    const std::string text = ApplicationErrorText(error);
+    EXPECT_EQ(text.substr(text.size() - 6), "\ndone.") << "no second full stop";
+  }
+}
+
+}  // namespace
+}  // namespace pw
