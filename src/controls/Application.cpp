@@ -10,6 +10,7 @@
 #include "controls/ControlMessages.h"
 #include "controls/WinControl.h"
 #include "convert/Messages.h"
+#include "convert/NumberText.h"
 #include "platform/gfx/Png.h"
 #include "platform/sys/CodePage.h"
 #include "platform/sys/Module.h"
@@ -49,6 +50,13 @@ constexpr const char* kWindowClass = "TApplication";
 // Show or hide without moving, sizing, reordering or activating.
 constexpr unsigned kShowFlags = 0x57;
 constexpr unsigned kHideFlags = 0x97;
+
+// The application window hears of changed regional settings: the decimal separator is read again.
+win::LRESULT ApplicationWindowProc(win::HWND window, unsigned message, win::WPARAM wParam,
+                                   win::LPARAM lParam) {
+  if (message == win::WM_WININICHANGE) ReadDecimalSeparator();
+  return win::DefWindowProc(window, message, wParam, lParam);
+}
 
 }  // namespace
 
@@ -108,7 +116,7 @@ void TApplication::SetTitle(std::string_view title) {
 win::HWND TApplication::Handle() {
   if (handle_ != nullptr) return handle_;
   if (!win::IsClassRegistered(kWindowClass) &&
-      !win::RegisterClass({kWindowClass, 0, win::DefWindowProc, nullptr})) {
+      !win::RegisterClass({kWindowClass, 0, ApplicationWindowProc, nullptr})) {
     throw EOutOfResources("Error creating window class");
   }
   const int x = gfx::GetSystemMetrics(gfx::SM_CXSCREEN) / 2;

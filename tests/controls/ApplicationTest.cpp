@@ -4,6 +4,7 @@
 
 #include "controls/Application.h"
 #include "convert/Exceptions.h"
+#include "convert/NumberText.h"
 #include "platform/sys/CodePage.h"
 
 namespace pw {
@@ -34,6 +35,14 @@ TEST(ErrorBoxes, AddAFullStopOnlyAfterACharacterThatSortsAfterIt) {
   sys::SetCodePage(sys::kCodePageUtf8);
   EXPECT_EQ(ErrorBoxText("\xd8\xa7"), "\xd8\xa7.");
   sys::SetCodePage(codePage);
+}
+
+TEST(ApplicationWindow, RereadsTheDecimalSeparatorWhenTheSettingsChange) {
+  ReadDecimalSeparator();
+  const char regional = DecimalSeparator();
+  SetDecimalSeparator(regional == ',' ? ';' : ',');
+  win::SendMessage(Application().Handle(), win::WM_WININICHANGE);
+  EXPECT_EQ(DecimalSeparator(), regional);
 }
 
 TEST(ApplicationErrors, NameTheClassTheModuleAndTheMessage) {
