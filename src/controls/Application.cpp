@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "controls/ControlMessages.h"
@@ -88,10 +89,10 @@ void ShowApplicationError(const std::exception& error) {
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner), title_(TitleFromModuleName(sys::ModuleFileName())) {}
 
+// The windowing system may be gone when the process ends: the window and the icon go with
+// ShutDown.
 TApplication::~TApplication() {
   DestroyComponents();
-  if (handle_ != nullptr && win::IsWindow(handle_)) win::DestroyWindow(handle_);
-  if (icon_ != nullptr) gfx::DeleteObject(icon_);
 }
 
 gfx::HBITMAP TApplication::Icon() {
@@ -182,6 +183,9 @@ void TApplication::ShutDown() {
   }
   DestroyComponents();
   primaryForm_ = nullptr;
+  if (handle_ != nullptr) win::DestroyWindow(std::exchange(handle_, nullptr));
+  if (icon_ != nullptr) gfx::DeleteObject(std::exchange(icon_, nullptr));
+  iconLoaded_ = false;
 }
 
 bool TApplication::PreprocessKey(const win::MSG& msg) {

@@ -56,7 +56,7 @@ class TApplication : public TComponent {
   // Posts the quit message (exit code 0).
   void Quit();
   // The end of the program: the forms' windows are hidden and the forms destroyed, last created
-  // first.
+  // first; then the application window and the icon go.
   void ShutDown();
 
   // Handles one queued message, if there is one: the quit message sets QuitRequested; a key
