@@ -6,15 +6,8 @@
 set -u
 
 demo=${1:?usage: demo_xvfb.sh PATH_TO_PW_DEMO}
-for tool in Xvfb xdotool; do
-  if ! command -v "$tool" > /dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/xvfb-session.sh"
 
-# Under the sanitizers, leaks inside the system libraries SDL2 loads are not ours to report.
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -39,16 +32,7 @@ fail() {
 fallback=$(DISPLAY=:65000 WAYLAND_DISPLAY= timeout 3 "$demo" 2> /dev/null | head -n 1)
 [ "$fallback" = "BACKEND headless" ] || fail "without a display the demo said '$fallback'"
 
-# Xvfb picks a free display itself and writes its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-unset WAYLAND_DISPLAY PW_BACKEND
+start_xvfb
 
 "$demo" > "$work/out" 2> "$work/err" &
 demo_pid=$!

@@ -6,13 +6,7 @@
 set -u
 
 program=${1:?usage: program_xvfb.sh PATH_TO_PROFILE_WEIGHT}
-for tool in Xvfb xdotool; do
-  if ! command -v "$tool" > /dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+source "$(dirname "$0")/xvfb-session.sh"
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -30,15 +24,7 @@ fail() {
   exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-unset WAYLAND_DISPLAY PW_BACKEND
+start_xvfb
 
 "$program" > "$work/out" 2> "$work/err" &
 pid=$!
