@@ -5,11 +5,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "FuzzSupport.h"
 #include "convert/Exceptions.h"
 #include "forms/Persistent.h"
 #include "forms/Reader.h"
@@ -18,9 +18,7 @@
 
 namespace {
 
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
+using pw::fuzz::Require;
 
 constexpr std::array<std::string_view, 3> kShapeNames = {"stRect", "stCircle", "stLine"};
 const pw::TEnumType kShapeType{"TShape", kShapeNames};

@@ -4,11 +4,14 @@
 
 #include "app/Program.h"
 #include "platform/backend/ChooseBackend.h"
+#include "platform/gfx/Text.h"
 #include "platform/win/HeadlessBackend.h"
 #include "platform/win/Window.h"
 
 int main() {
   using namespace pw;
+  // The fonts are read while the display connection starts.
+  gfx::PrepareFonts();
   if (win::ChooseBackend() == win::BackendKind::kHeadless) {
     // Nobody could use the windows: the program starts, finds no input and ends.
     std::fputs(

@@ -456,32 +456,33 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
   TScreen& screen = Screen();
   screen.IncrementFocusCount();
   if (control != this) activeControl_ = control;
-  if (!control->focusing_) {
-    control->focusing_ = true;
-    struct ClearFocusing {
-      TWinControl* control;
-      ~ClearFocusing() { control->focusing_ = false; }
-    } clear{control};
-    if (screen.FocusedForm() != this) {
-      if (TCustomForm* previous = screen.FocusedForm()) {
-        screen.SetFocusedForm(nullptr);
-        if (!SendFocusMessage(previous, CM_DEACTIVATE)) return false;
-      }
-      screen.SetFocusedForm(this);
-      if (!SendFocusMessage(this, CM_ACTIVATE)) return false;
+  // The chain also runs when the focus comes back to a control that is still taking it (an
+  // error box of an exit handler took the focus and gave it back): the pointer was moved before
+  // each notification, so it goes on from there, and the control is entered and later left.
+  struct RestoreFocusing {
+    TWinControl* control;
+    bool was;
+    ~RestoreFocusing() { control->focusing_ = was; }
+  } restore{control, std::exchange(control->focusing_, true)};
+  if (screen.FocusedForm() != this) {
+    if (TCustomForm* previous = screen.FocusedForm()) {
+      screen.SetFocusedForm(nullptr);
+      if (!SendFocusMessage(previous, CM_DEACTIVATE)) return false;
     }
-    if (focusedControl_ == nullptr) focusedControl_ = this;
-    while (focusedControl_ != nullptr && !focusedControl_->ContainsControl(control)) {
-      TWinControl* leaving = focusedControl_;
-      focusedControl_ = leaving->Parent();
-      if (!SendFocusMessage(leaving, CM_EXIT)) return false;
-    }
-    while (focusedControl_ != nullptr && focusedControl_ != control) {
-      TWinControl* entering = control;
-      while (entering->Parent() != focusedControl_) entering = entering->Parent();
-      focusedControl_ = entering;
-      if (!SendFocusMessage(entering, CM_ENTER)) return false;
-    }
+    screen.SetFocusedForm(this);
+    if (!SendFocusMessage(this, CM_ACTIVATE)) return false;
+  }
+  if (focusedControl_ == nullptr) focusedControl_ = this;
+  while (focusedControl_ != nullptr && !focusedControl_->ContainsControl(control)) {
+    TWinControl* leaving = focusedControl_;
+    focusedControl_ = leaving->Parent();
+    if (!SendFocusMessage(leaving, CM_EXIT)) return false;
+  }
+  while (focusedControl_ != nullptr && focusedControl_ != control) {
+    TWinControl* entering = control;
+    while (entering->Parent() != focusedControl_) entering = entering->Parent();
+    focusedControl_ = entering;
+    if (!SendFocusMessage(entering, CM_ENTER)) return false;
   }
   Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<win::LPARAM>(control));
   return true;

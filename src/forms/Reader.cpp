@@ -574,6 +574,16 @@ void TReader::DeclareBytesProperty(std::string_view name,
     SkipValue(tag);
     RaiseInvalidValue();
   }
+  if (auto* memory = dynamic_cast<TReadOnlyMemoryStream*>(&stream_)) {
+    // The description is in memory already (a resource): the property reads its bytes there.
+    const std::uint32_t length = ReadLength();
+    RequireAvailable(length);
+    const auto at = static_cast<std::size_t>(stream_.Position()) - (end_ - position_);
+    TReadOnlyMemoryStream data(memory->Bytes().subspan(at, length));
+    Skip(length);
+    read(data);
+    return;
+  }
   TMemoryStream data(ReadBytesPayload());
   read(data);
 }

@@ -161,17 +161,45 @@ std::int64_t FileRowBytes(std::int64_t width, int bitCount) {
   return (width * bitCount + 31) / 32 * 4;
 }
 
-// Turns the file rows at the start of the section's memory into its 32-bit rows.
-void WidenInPlace(TBitmapImage& image, const PixelDecoder& decoder) {
-  const std::int64_t fileRow = FileRowBytes(image.width, decoder.bitCount);
+// Turns the file rows at the start of the section's memory into its 32-bit rows, last row
+// first and each row from its right end, so that no file byte is overwritten before it is read.
+template <class PixelAt>
+void WidenRows(TBitmapImage& image, std::int64_t fileRow, PixelAt pixelAt) {
   const std::int64_t row = static_cast<std::int64_t>(image.width) * 4;
   for (std::int64_t m = image.height - 1; m >= 0; --m) {
     const std::uint8_t* from = image.bits + m * fileRow;
     std::uint8_t* to = image.bits + m * row;
     for (int x = image.width - 1; x >= 0; --x) {
-      const std::uint32_t pixel = decoder.At(from, x);
+      const std::uint32_t pixel = pixelAt(from, x);
       std::memcpy(to + 4 * x, &pixel, 4);
     }
+  }
+}
+
+void WidenInPlace(TBitmapImage& image, const PixelDecoder& decoder) {
+  const std::int64_t fileRow = FileRowBytes(image.width, decoder.bitCount);
+  // One loop per pixel format, so that the format is not decided again for every pixel.
+  switch (decoder.bitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+      WidenRows(image, fileRow, [&](const std::uint8_t* row, int x) { return decoder.At(row, x); });
+      break;
+    case 24:
+      WidenRows(image, fileRow, [](const std::uint8_t* row, int x) {
+        return row[3 * x] | (row[3 * x + 1] << 8) |
+               (static_cast<std::uint32_t>(row[3 * x + 2]) << 16);
+      });
+      break;
+    default:
+      if (decoder.bitFields) {
+        WidenRows(image, fileRow,
+                  [&](const std::uint8_t* row, int x) { return decoder.At(row, x); });
+      } else {
+        WidenRows(image, fileRow,
+                  [](const std::uint8_t* row, int x) { return Le32(row + 4 * x) & 0xFFFFFF; });
+      }
   }
 }
 

@@ -87,6 +87,10 @@ void SkipInput(j_decompress_ptr info, long count) {
 
 void TermSource(j_decompress_ptr) {}
 
+// Working memory the library may take for one image: the coefficients of a progressive image
+// as large as a bitmap may be.
+constexpr long kMaxDecoderMemory = 512L << 20;
+
 // A decompressor with the error handling and data source above; destroyed with the object.
 struct Decompressor {
   explicit Decompressor(const std::vector<std::uint8_t>& bytes) {
@@ -115,6 +119,10 @@ struct Decompressor {
   void Start() {
     created = true;  // destroying a half-created decompressor is safe
     jpeg_create_decompress(&info);
+    // A multi-scan file keeps every coefficient of the full-size image while it decodes, however
+    // small the output; past this the library fails (it has no backing store) instead of
+    // taking what a few header bytes ask for.
+    info.mem->max_memory_to_use = kMaxDecoderMemory;
     info.src = &source.pub;
     jpeg_read_header(&info, TRUE);
   }

@@ -316,6 +316,31 @@ TEST_F(ControlBehaviour, ALeftControlsExitRunsBeforeTheButtonActs) {
   EXPECT_TRUE(other->Focused());
 }
 
+// A failed exit on the way to another control: the error box takes the focus and gives it back to
+// that control, which is then entered and, when it is left, raises its own exit.
+TEST_F(ControlBehaviour, AControlReachedPastAFailedExitIsEnteredAndLeft) {
+  auto* first = Add<TEdit>(form_.get(), 10, 10, 100, 25);
+  auto* second = Add<TEdit>(form_.get(), 10, 50, 100, 25);
+  auto* button = Add<TBitBtn>(form_.get(), 10, 100, 75, 25);
+  first->OnExit = [this](TObject*) {
+    log_.push_back("exit first");
+    throw Exception("bad first");
+  };
+  second->OnEnter = Log("enter second");
+  second->OnExit = Log("exit second");
+  button->OnClick = Log("click");
+  Show();
+  ASSERT_TRUE(first->Focused());
+
+  Click(*second);
+  ASSERT_EQ(input_.boxes.size(), 1u);
+  EXPECT_TRUE(second->Focused());
+  EXPECT_EQ(form_->ActiveControl(), second);
+  EXPECT_EQ(form_->FocusedControl(), second);
+  Click(*button);
+  EXPECT_EQ(log_, (std::vector<std::string>{"exit first", "enter second", "exit second", "click"}));
+}
+
 TEST_F(ControlBehaviour, TabWalksTheTabListsDepthFirstAndWraps) {
   auto* first = Add<TEdit>(form_.get(), 10, 10, 100, 20);
   auto* disabled = Add<TEdit>(form_.get(), 10, 40, 100, 20);

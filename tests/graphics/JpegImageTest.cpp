@@ -2,6 +2,7 @@
 // reduced scales, truncated and broken streams, progress handlers, and the errors.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <string>
 
@@ -178,6 +179,41 @@ TEST(JpegDecoding, AnAbortFromTheProgressHandlerStopsQuietlyAndOtherErrorsPropag
   EXPECT_EQ(starts, 1);
   image.SetScale(TJPEGScale::jsQuarter);  // a new decoding
   EXPECT_THROW(image.Draw(canvas.dc(), {0, 0, 16, 16}), EConvertError);
+}
+
+// A small progressive file whose frame header declares `width` x `height`.
+Bytes ProgressiveDeclaring(int width, int height) {
+  Bytes jpeg = Quadrants(16, 16, {.progressive = true});
+  for (std::size_t i = 0; i + 9 < jpeg.size(); ++i) {
+    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xC2) continue;
+    jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
+    jpeg[i + 6] = static_cast<std::uint8_t>(height);
+    jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
+    jpeg[i + 8] = static_cast<std::uint8_t>(width);
+    break;
+  }
+  return jpeg;
+}
+
+long PeakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// A few hundred bytes declaring a huge multi-scan image: the library's working memory runs out
+// before it takes gigabytes for the coefficients, also when the output is small.
+TEST(JpegFailures, HugeDeclaredImagesFailWithoutTakingTheirMemory) {
+  const long before = PeakKilobytes();
+  TJPEGImage full;
+  Read(full, ProgressiveDeclaring(16384, 16384));  // 0.8 GB of coefficients
+  EXPECT_EQ(ErrorOf<EJPEG>([&] { full.Bitmap(); }), JpegError(JERR_NO_BACKING_STORE));
+  TJPEGImage scaled;
+  Read(scaled, ProgressiveDeclaring(24000, 24000));  // 1.7 GB, for 3000 x 3000 pixels
+  scaled.SetScale(TJPEGScale::jsEighth);
+  EXPECT_EQ(ErrorOf<EJPEG>([&] { scaled.Bitmap(); }), JpegError(JERR_NO_BACKING_STORE));
+  EXPECT_TRUE(scaled.Bitmap()->Empty());
+  EXPECT_LT(PeakKilobytes() - before, 256 * 1024);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include "platform/backend/SdlBackend.h"
 
 #include <SDL.h>
+#include <X11/Xlib.h>
+#include <X11/Xproto.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -16,6 +20,17 @@
 
 namespace pw::win {
 namespace {
+
+XErrorHandler g_previousXErrorHandler = nullptr;
+
+// SDL wakes its own event wait by sending an event to one of its windows over a second display
+// connection; the server may take that request only after the main connection has destroyed the
+// window (a closed message box, say). That error is harmless; every other one goes on to the
+// handler SDL installed, which ends the process.
+int IgnoreWakeupsOfGoneWindows(Display* display, XErrorEvent* error) {
+  if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
+  return g_previousXErrorHandler != nullptr ? g_previousXErrorHandler(display, error) : 0;
+}
 
 struct WindowDeleter {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
@@ -125,6 +140,14 @@ class SdlBackend final : public Backend {
     auto found = windows_.find(window);
     if (found == windows_.end() || !found->second.window || !found->second.shown) return;
     PresentBitmap(found->second.window.get(), surface, dirty);
+    if (reportFirstFrame_) {
+      // For start-up measurements: the wall-clock time once the first painted frame is shown.
+      reportFirstFrame_ = false;
+      const auto now = std::chrono::system_clock::now().time_since_epoch();
+      std::fprintf(stderr, "first painted frame at %lld ms\n",
+                   static_cast<long long>(
+                       std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+    }
   }
 
   void PumpEvents(std::optional<std::uint32_t> timeoutMs) override {
@@ -199,6 +222,7 @@ class SdlBackend final : public Backend {
   Uint32 start_;
   std::unordered_map<HWND, Entry> windows_;
   std::unordered_map<Uint32, HWND> byId_;
+  bool reportFirstFrame_ = std::getenv("PW_REPORT_FIRST_FRAME") != nullptr;
   bool applying_ = false;  // inside Sync: window events it causes are not fed back
 };
 
@@ -528,6 +552,9 @@ std::unique_ptr<Backend> CreateSdlBackend() {
   // WM_MOUSEACTIVATE); SDL would drop one that comes within a few milliseconds of the focus.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // Window surfaces go to the display server directly (shared memory on X11) rather than
+  // through a GL texture: starting GL costs more time and memory than the whole program.
+  SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
   // The driver for the display the environment names (unless SDL_VIDEODRIVER says otherwise).
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   const char* x11 = std::getenv("DISPLAY");
@@ -541,6 +568,10 @@ std::unique_ptr<Backend> CreateSdlBackend() {
   // SDL falls back to drivers without a screen (offscreen, dummy) when no display answers.
   const std::string_view driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
   if (driver != "x11" && driver != "wayland") return nullptr;
+  if (driver == "x11") {
+    const XErrorHandler previous = XSetErrorHandler(IgnoreWakeupsOfGoneWindows);
+    if (previous != IgnoreWakeupsOfGoneWindows) g_previousXErrorHandler = previous;
+  }
   return std::make_unique<SdlBackend>(std::move(video));
 }
 

@@ -24,7 +24,9 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -198,8 +200,11 @@ class ResolvedFont {
   FontFaceInfo face;
   bool underline = false;
   bool strikeOut = false;
-  Stroke underlineStroke;  // also marks accelerators
-  Stroke strikeStroke;
+
+  // Underline (also marking accelerators) and strike-out, worked out at their first use: the
+  // face's figures for them come with the costly full metrics.
+  const Stroke& UnderlineStroke() const { return Strokes().first; }
+  const Stroke& StrikeStroke() const { return Strokes().second; }
 
   std::shared_ptr<const PreparedText> Prepare(std::u16string_view text, unsigned flags,
                                               int wrapWidth);
@@ -207,6 +212,9 @@ class ResolvedFont {
  private:
   static constexpr std::size_t kCacheSize = 64;
   using Entry = std::pair<PreparedKey, std::shared_ptr<const PreparedText>>;
+  const std::pair<Stroke, Stroke>& Strokes() const;
+
+  mutable std::optional<std::pair<Stroke, Stroke>> strokes_;
   std::list<Entry> recent_;  // most recently used first
   std::unordered_map<PreparedKey, std::list<Entry>::iterator, PreparedKeyHash> index_;
 };
@@ -249,6 +257,7 @@ class FontSystem {
 
   const FaceFile& Face(const std::string& path, int index);
   std::shared_ptr<ResolvedFont> Resolve(const LOGFONT& request);
+  std::pair<Stroke, Stroke> Strokes(const ResolvedFont& font) const;
 
  private:
   FontSystem();
@@ -273,6 +282,9 @@ FontSystem::FontSystem() {
   FcConfigParseAndLoadFromMemory(config_.get(),
                                  reinterpret_cast<const FcChar8*>(kFontConfiguration), FcTrue);
   FcConfigBuildFonts(config_.get());
+  // The configuration is also the process's current one, so that the font map's own start-up
+  // (and anything else asking fontconfig) finds it instead of parsing the system's files again.
+  FcConfigSetCurrent(config_.get());
 
   fontMap_.reset(pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT));
   pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(fontMap_.get()), config_.get());
@@ -282,7 +294,10 @@ FontSystem::FontSystem() {
   // Bitmap-only faces carry advance widths for their outlines' design, not for their strikes;
   // the shaper is given the strikes' own advances (see CreateHbFont). Hook the font class once,
   // before any font of this map has made its shaping font.
-  FontDescriptionPtr probe(pango_font_description_from_string("Sans 12px"));
+  // The probe is the default face, which the first texts use anyway.
+  FontDescriptionPtr probe(pango_font_description_new());
+  pango_font_description_set_family(probe.get(), kDefaultFace);
+  pango_font_description_set_absolute_size(probe.get(), -kDefaultHeight * double(PANGO_SCALE));
   GObjectPtr<PangoFont> font(
       pango_font_map_load_font(fontMap_.get(), ltrContext_.get(), probe.get()));
   if (font) {
@@ -460,14 +475,19 @@ std::shared_ptr<ResolvedFont> FontSystem::Build(const LOGFONT& request) {
   font->underline = request.underline;
   font->strikeOut = request.strikeOut;
 
-  // Underline and strike-out strokes from the face's own figures, in whole pixels and kept
-  // inside the cell: the underline at least one row below the baseline.
+  return font;
+}
+
+// Underline and strike-out strokes from the face's own figures, in whole pixels and kept inside
+// the cell: the underline at least one row below the baseline.
+std::pair<Stroke, Stroke> FontSystem::Strokes(const ResolvedFont& font) const {
+  const TEXTMETRIC& tm = font.metrics;
   double underlinePosition = 0;
   double underlineThickness = 0;
   double strikePosition = 0;
   double strikeThickness = 0;
   if (GObjectPtr<PangoFont> loaded{
-          pango_font_map_load_font(fontMap_.get(), ltrContext_.get(), font->description.get())}) {
+          pango_font_map_load_font(fontMap_.get(), ltrContext_.get(), font.description.get())}) {
     if (PangoFontMetrics* m = pango_font_get_metrics(loaded.get(), nullptr)) {
       underlinePosition = -pango_font_metrics_get_underline_position(m) / double(PANGO_SCALE);
       underlineThickness = pango_font_metrics_get_underline_thickness(m) / double(PANGO_SCALE);
@@ -476,15 +496,20 @@ std::shared_ptr<ResolvedFont> FontSystem::Build(const LOGFONT& request) {
       pango_font_metrics_unref(m);
     }
   }
-  Stroke& under = font->underlineStroke;
+  Stroke under;
   under.thickness = std::clamp(RoundToInt(underlineThickness), 1, std::max(1, tm.descent));
   under.offset =
       std::clamp(RoundToInt(underlinePosition), 1, std::max(1, tm.descent - under.thickness));
-  Stroke& strike = font->strikeStroke;
+  Stroke strike;
   strike.thickness = std::clamp(RoundToInt(strikeThickness), 1, std::max(1, tm.ascent / 4));
   const int strikeRise = strikePosition > 0 ? RoundToInt(strikePosition) : tm.ascent / 3;
   strike.offset = -std::clamp(strikeRise, strike.thickness, std::max(1, tm.ascent));
-  return font;
+  return {under, strike};
+}
+
+const std::pair<Stroke, Stroke>& ResolvedFont::Strokes() const {
+  if (!strokes_) strokes_ = FontSystem::Instance().Strokes(*this);
+  return *strokes_;
 }
 
 // ---- Strike advances for bitmap-only faces
@@ -548,14 +573,22 @@ hb_font_t* CreateHbFont(PangoFont* font) {
 // ---- Laying out
 
 // The text as drawn: "&&" becomes "&", a single "&" is dropped and the character after it is
-// the accelerator (its byte range is recorded), unless prefixes are off.
+// the accelerator (its byte range is recorded), unless prefixes are off. A Pango layout ends its
+// text at a NUL, so a NUL shows as the replacement character and the rest of the text stays.
 struct DisplayText {
   std::string utf8;
   std::vector<std::pair<int, int>> accelerators;
 };
 
 DisplayText MakeDisplayText(std::u16string_view text, unsigned flags) {
-  const std::string utf8 = sys::WideToUtf8(text);
+  std::string utf8;
+  for (const char c : sys::WideToUtf8(text)) {
+    if (c == '\0') {
+      utf8 += "\xEF\xBF\xBD";  // U+FFFD
+    } else {
+      utf8.push_back(c);
+    }
+  }
   DisplayText out;
   out.utf8.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -780,11 +813,11 @@ const LineMask& MaskOf(const ResolvedFont& font, const LineInfo& line) {
     const auto stroke = [&](const Stroke& s, int from, int to) {
       cairo_rectangle(cr.get(), from, baseline + s.offset, to - from, s.thickness);
     };
-    if (font.underline) stroke(font.underlineStroke, left, left + line.width);
-    if (font.strikeOut) stroke(font.strikeStroke, left, left + line.width);
+    if (font.underline) stroke(font.UnderlineStroke(), left, left + line.width);
+    if (font.strikeOut) stroke(font.StrikeStroke(), left, left + line.width);
     if (!font.underline) {
       for (const auto& [a, b] : line.accelerators)
-        stroke(font.underlineStroke, originX + a, originX + b);
+        stroke(font.UnderlineStroke(), originX + a, originX + b);
     }
     cairo_fill(cr.get());
     cairo_surface_flush(surface.get());
@@ -898,6 +931,11 @@ SIZE MeasureText(const LOGFONT& font, std::u16string_view text, unsigned format,
   auto resolved = FontSystem::Instance().Resolve(font);
   const auto prepared = resolved->Prepare(text, format, width);
   return {prepared->width, static_cast<int>(prepared->lines.size()) * resolved->metrics.height};
+}
+
+void PrepareFonts() {
+  // Joined at exit, so that the process never ends while the configuration is being read.
+  static std::jthread worker([] { FontSystem::Instance(); });
 }
 
 TEXTMETRIC GetFontMetrics(const LOGFONT& font) {

@@ -41,6 +41,10 @@ int DrawTextW(HDC dc, std::u16string_view text, RECT& rect, unsigned format);
 // lines. An empty text measures 0 x 0.
 SIZE MeasureText(const LOGFONT& font, std::u16string_view text,
                  unsigned format = DT_SINGLELINE | DT_NOPREFIX, int width = 0);
+// Starts reading the font configuration on a worker thread, so that the first text measured
+// finds it ready; optional (everything here reads it on first use otherwise).
+void PrepareFonts();
+
 // The metrics GetTextMetrics reports for `font` once selected.
 TEXTMETRIC GetFontMetrics(const LOGFONT& font);
 

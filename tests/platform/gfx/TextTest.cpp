@@ -2,6 +2,7 @@
 
 #include "platform/gfx/Text.h"
 
+#include <glib.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -554,6 +555,28 @@ TEST(Prefix, TrailingAmpersandIsDropped) {
   EXPECT_EQ(MeasureText(SansSerif(), u"ab&", 0), MeasureText(SansSerif(), u"ab", 0));
   // A lone "&" is a line with nothing on it.
   EXPECT_EQ(MeasureText(SansSerif(), u"&", 0), (SIZE{0, 13}));
+}
+
+// A NUL in the text: Pango ends a layout's text there, so the rest (and an accelerator index in it)
+// used to be lost, with a critical from Pango.
+TEST(Prefix, TextAfterANulStaysWithItsAccelerator) {
+  int criticals = 0;
+  const guint handler = g_log_set_handler(
+      "Pango", static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
+      [](const gchar*, GLogLevelFlags, const gchar*, gpointer count) {
+        ++*static_cast<int*>(count);
+      },
+      &criticals);
+  const std::u16string marked(u"a\0&b", 4);
+  const std::u16string plain(u"a\0b", 3);
+  EXPECT_GT(MeasureText(SansSerif(), marked, 0).cx, MeasureText(SansSerif(), u"ab", 0).cx);
+  Canvas withAccelerator(60, 20, SansSerif());
+  Canvas without(60, 20, SansSerif());
+  withAccelerator.Draw(marked, RECT{0, 0, 60, 20}, DT_LEFT);
+  without.Draw(plain, RECT{0, 0, 60, 20}, DT_LEFT);
+  EXPECT_TRUE(withAccelerator.Pixels() != without.Pixels());  // "b" underlined
+  g_log_remove_handler("Pango", handler);
+  EXPECT_EQ(criticals, 0);
 }
 
 // ---- Font attributes

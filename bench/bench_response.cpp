@@ -1,0 +1,80 @@
+// How fast the windows answer a click, on the headless backend: from the press of "Calc." to the
+// repainted result, and from a click on the next-slide button to the repainted slide. Each
+// iteration delivers the mouse steps and handles everything they cause, the paints included.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "app/CalculatorForm.h"
+#include "app/ShowcaseForm.h"
+#include "controls/Application.h"
+#include "platform/win/HeadlessBackend.h"
+#include "platform/win/Window.h"
+
+namespace {
+
+pw::win::HeadlessBackend& Backend() {
+  return *pw::win::CurrentHeadlessBackend();
+}
+
+void Settle() {
+  do {
+    Backend().PumpEvents(0);
+    pw::Application().ProcessMessages();
+  } while (Backend().HasPendingEvents());
+}
+
+void Click(pw::TControl& control) {
+  pw::gfx::POINT point{control.Width() / 2, control.Height() / 2};
+  for (const pw::TControl* c = &control; c->Parent() != nullptr; c = c->Parent()) {
+    point.x += c->Left();
+    point.y += c->Top();
+  }
+  const pw::win::HWND window = control.ParentForm()->Handle();
+  for (unsigned message : {pw::win::WM_MOUSEMOVE, pw::win::WM_LBUTTONDOWN, pw::win::WM_LBUTTONUP}) {
+    Backend().InjectMouse(message, window, point);
+    Settle();
+  }
+}
+
+void BM_CalcClickToRepaintedResult(benchmark::State& state) {
+  pw::InitializeControls();
+  std::unique_ptr<pw::TForm1> form(pw::MakeForm<pw::TForm1>(nullptr, pw::Form1));
+  form->SetVisible(true);
+  Settle();
+  int length = 0;
+  for (auto _ : state) {
+    // A new length in the focused box each time, so that every click changes the result.
+    state.PauseTiming();
+    Click(*form->Edit1);
+    form->Edit1->SetText(std::to_string(1000 + length++ % 50));
+    Backend().Advance(1000);
+    Settle();
+    state.ResumeTiming();
+    Click(*form->BitBtn1);
+  }
+  state.SetLabel(form->Label7->Caption());
+}
+
+void BM_NextClickToRepaintedSlide(benchmark::State& state) {
+  pw::InitializeControls();
+  std::unique_ptr<pw::TForm3> form(pw::MakeForm<pw::TForm3>(nullptr, pw::Form3));
+  form->SetVisible(true);
+  Settle();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Backend().Advance(1000);  // not a double click
+    state.ResumeTiming();
+    Click(*form->BitBtn1);
+  }
+  state.SetLabel("slide " + form->Edit1->Text());
+}
+
+BENCHMARK(BM_CalcClickToRepaintedResult)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NextClickToRepaintedSlide)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
