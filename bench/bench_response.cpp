@@ -9,51 +9,27 @@
 
 #include "app/CalculatorForm.h"
 #include "app/ShowcaseForm.h"
-#include "controls/Application.h"
-#include "platform/win/HeadlessBackend.h"
-#include "platform/win/Window.h"
+#include "support/UserInput.h"
 
 namespace {
 
-pw::win::HeadlessBackend& Backend() {
-  return *pw::win::CurrentHeadlessBackend();
-}
-
-void Settle() {
-  do {
-    Backend().PumpEvents(0);
-    pw::Application().ProcessMessages();
-  } while (Backend().HasPendingEvents());
-}
-
-void Click(pw::TControl& control) {
-  pw::gfx::POINT point{control.Width() / 2, control.Height() / 2};
-  for (const pw::TControl* c = &control; c->Parent() != nullptr; c = c->Parent()) {
-    point.x += c->Left();
-    point.y += c->Top();
-  }
-  const pw::win::HWND window = control.ParentForm()->Handle();
-  for (unsigned message : {pw::win::WM_MOUSEMOVE, pw::win::WM_LBUTTONDOWN, pw::win::WM_LBUTTONUP}) {
-    Backend().InjectMouse(message, window, point);
-    Settle();
-  }
-}
+using pw::testing::UserInput;
 
 void BM_CalcClickToRepaintedResult(benchmark::State& state) {
   pw::InitializeControls();
   std::unique_ptr<pw::TForm1> form(pw::MakeForm<pw::TForm1>(nullptr, pw::Form1));
   form->SetVisible(true);
-  Settle();
+  UserInput::Settle();
   int length = 0;
   for (auto _ : state) {
     // A new length in the focused box each time, so that every click changes the result.
     state.PauseTiming();
-    Click(*form->Edit1);
+    UserInput::Click(*form->Edit1);
     form->Edit1->SetText(std::to_string(1000 + length++ % 50));
-    Backend().Advance(1000);
-    Settle();
+    UserInput::Backend().Advance(1000);
+    UserInput::Settle();
     state.ResumeTiming();
-    Click(*form->BitBtn1);
+    UserInput::Click(*form->BitBtn1);
   }
   state.SetLabel(form->Label7->Caption());
 }
@@ -62,12 +38,12 @@ void BM_NextClickToRepaintedSlide(benchmark::State& state) {
   pw::InitializeControls();
   std::unique_ptr<pw::TForm3> form(pw::MakeForm<pw::TForm3>(nullptr, pw::Form3));
   form->SetVisible(true);
-  Settle();
+  UserInput::Settle();
   for (auto _ : state) {
     state.PauseTiming();
-    Backend().Advance(1000);  // not a double click
+    UserInput::Backend().Advance(1000);  // not a double click
     state.ResumeTiming();
-    Click(*form->BitBtn1);
+    UserInput::Click(*form->BitBtn1);
   }
   state.SetLabel("slide " + form->Edit1->Text());
 }

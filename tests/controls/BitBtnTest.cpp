@@ -66,11 +66,7 @@ class BitBtnTest : public ::testing::Test {
   }
   // A pixel of the button as it is on screen.
   gfx::COLORREF Pixel(int x, int y) const {
-    gfx::BitmapInfo info;
-    gfx::GetBitmapInfo(win::GetWindowSurface(form_->Handle()), info);
-    const auto* row = static_cast<const std::uint8_t*>(info.bits) + (10 + y) * info.stride;
-    const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(row)[10 + x];
-    return gfx::RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    return UserInput::Pixel(form_->Handle(), 10 + x, 10 + y);
   }
   // The smallest rectangle around the button's pixels of that colour, inside its frame.
   gfx::RECT Find(gfx::COLORREF colour) const {

@@ -100,13 +100,7 @@ class ControlBehaviour : public ::testing::Test {
     UserInput::Settle();
   }
   // A pixel of the window's client area as it is on screen.
-  gfx::COLORREF Pixel(int x, int y) const {
-    gfx::BitmapInfo info;
-    if (!gfx::GetBitmapInfo(win::GetWindowSurface(form_->Handle()), info)) return gfx::CLR_INVALID;
-    const auto* row = static_cast<const std::uint8_t*>(info.bits) + y * info.stride;
-    const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(row)[x];
-    return gfx::RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
+  gfx::COLORREF Pixel(int x, int y) const { return UserInput::Pixel(form_->Handle(), x, y); }
   gfx::COLORREF Background() const { return ColorToRGB(form_->Color()); }
   // The area of the window waiting to be painted; empty when there is none.
   gfx::RECT Pending() const {

@@ -51,13 +51,7 @@ class ShownForm : public ::testing::Test {
     UserInput::Settle();
   }
   // A pixel of the window's client area.
-  gfx::COLORREF Pixel(int x, int y) const {
-    gfx::BitmapInfo info;
-    if (!gfx::GetBitmapInfo(win::GetWindowSurface(form_->Handle()), info)) return gfx::CLR_INVALID;
-    const auto* row = static_cast<const std::uint8_t*>(info.bits) + y * info.stride;
-    const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(row)[x];
-    return gfx::RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
+  gfx::COLORREF Pixel(int x, int y) const { return UserInput::Pixel(form_->Handle(), x, y); }
   // The smallest rectangle around the pixels of `area` for which `is` holds; empty when none.
   template <class Predicate>
   gfx::RECT Box(const gfx::RECT& area, Predicate is) const {

@@ -123,11 +123,7 @@ class ImageOnWindow : public ::testing::Test {
     testing::UserInput::Settle();
   }
   gfx::COLORREF Pixel(int x, int y) const {
-    gfx::BitmapInfo info;
-    if (!gfx::GetBitmapInfo(win::GetWindowSurface(form_->Handle()), info)) return gfx::CLR_INVALID;
-    const auto* row = static_cast<const std::uint8_t*>(info.bits) + y * info.stride;
-    const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(row)[x];
-    return gfx::RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    return testing::UserInput::Pixel(form_->Handle(), x, y);
   }
   static bool Near(gfx::COLORREF a, gfx::COLORREF b) {
     return std::abs(gfx::GetRValue(a) - gfx::GetRValue(b)) < 24 &&

@@ -11,7 +11,9 @@
 #include "controls/Application.h"
 #include "controls/Control.h"
 #include "controls/CustomForm.h"
+#include "platform/gfx/Gdi.h"
 #include "platform/sys/CodePage.h"
+#include "platform/win/Backend.h"
 #include "platform/win/HeadlessBackend.h"
 
 namespace pw::testing {
@@ -37,6 +39,15 @@ class UserInput {
   UserInput& operator=(const UserInput&) = delete;
 
   static win::HeadlessBackend& Backend() { return *win::CurrentHeadlessBackend(); }
+
+  // A client pixel of a window as it was last painted; CLR_INVALID without a surface.
+  static gfx::COLORREF Pixel(win::HWND window, int x, int y) {
+    gfx::BitmapInfo info;
+    if (!gfx::GetBitmapInfo(win::GetWindowSurface(window), info)) return gfx::CLR_INVALID;
+    const auto* row = static_cast<const std::uint8_t*>(info.bits) + y * info.stride;
+    const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(row)[x];
+    return gfx::RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
 
   // Handles every pending event and message.
   static void Settle() {

@@ -2,14 +2,15 @@
 
 #include <unistd.h>
 
-#include <cstdio>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
+
+#include "DriveProcess.h"
 
 // Scripted sessions of the whole program through its runner: start-up, both windows used with
 // the mouse and the keyboard, error boxes, the modal showcase window, the end of the program.
@@ -57,27 +58,20 @@ struct Output {
   }
 };
 
-Output RunSession(const std::string& script, const std::string& options = "") {
+// The runner given the whole script; a session that hangs is killed and has exit code -1.
+Output RunSession(const std::string& script, const std::vector<std::string>& options = {}) {
   const auto dir = std::filesystem::temp_directory_path() / "pw-session-test";
   std::filesystem::create_directories(dir);
-  static int sessions = 0;
-  const auto scriptPath =
-      dir / ("session-" + std::to_string(getpid()) + "-" + std::to_string(++sessions) + ".txt");
-  std::ofstream(scriptPath) << script;
-  const std::string command = std::string(PW_DRIVE) + " " + options + " < " + scriptPath.string();
+  pw::testing::DriveProcess drive(PW_DRIVE, options,
+                                  dir / ("stderr-" + std::to_string(getpid()) + ".txt"));
+  drive.Send(script);
+  drive.CloseInput();
   Output output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
   std::string line;
-  char buffer[4096];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-    line += buffer;
-    if (line.empty() || line.back() != '\n') continue;
+  while (drive.ReadLine(line, std::chrono::seconds(60)) == pw::testing::DriveProcess::Read::kLine) {
     output.lines.push_back(json::parse(line, nullptr, false));
-    line.clear();
   }
-  const int status = pclose(pipe);
-  output.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  output.exitCode = drive.Wait(std::chrono::seconds(30)).value_or(-1);
   return output;
 }
 
@@ -171,7 +165,7 @@ TEST_F(Sessions, InputEndingWhileTheShowcaseIsOpenEndsBothRuns) {
 TEST_F(Sessions, TheDecimalSeparatorIsTheRegionsOne) {
   const std::string calc = Click("Form1", "Edit1") + "key End\nkey Backspace\ntype 1000,5\n" +
                            Click("Form1", "BitBtn1") + "dump Form1\n";
-  const Output comma = RunSession(calc, "--decimal ,");
+  const Output comma = RunSession(calc, {"--decimal", ","});
   EXPECT_TRUE(comma.Events("messagebox").empty());
   EXPECT_EQ(comma.Control("Form1", "Label7")["text"], " 0.9 kg");
   const Output point = RunSession(calc);

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "pictures/Geometry.h"
 #include "pictures/PictureFiles.h"
 #include "pictures/WindowPictures.h"
 
@@ -35,32 +36,6 @@ constexpr Rgb kButtonFace{212, 208, 200};  // what a keyed picture is seen again
 constexpr Rgb kDimensionRed{232, 24, 24};
 constexpr Rgb kOutlineBlue{0, 0, 128};
 constexpr Rgb kLogoNavy{0, 16, 88};
-
-// ---------------------------------------------------------------------------------------------
-// Geometry
-
-struct Point {
-  double x, y;
-};
-
-Point operator+(Point a, Point b) {
-  return {a.x + b.x, a.y + b.y};
-}
-Point operator-(Point a, Point b) {
-  return {a.x - b.x, a.y - b.y};
-}
-Point operator*(Point a, double k) {
-  return {a.x * k, a.y * k};
-}
-double Dot(Point a, Point b) {
-  return a.x * b.x + a.y * b.y;
-}
-double Length(Point a) {
-  return std::sqrt(Dot(a, a));
-}
-Point Unit(Point a) {
-  return a * (1.0 / Length(a));
-}
 
 // A corner of a section outline, rounded with the given radius (0: sharp).
 struct Corner {

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pictures/Geometry.h"
 #include "pictures/PictureFiles.h"
 #include "pictures/WindowPictures.h"
 
@@ -211,25 +212,8 @@ void TurnedText(cairo_t* cr, std::string_view text, const Font& font, double x, 
 // ---------------------------------------------------------------------------------------------
 // Drafting: pens, lines, dimensions, symbols
 
-struct P {
-  double x, y;
-};
+using P = Point;
 
-P operator+(P a, P b) {
-  return {a.x + b.x, a.y + b.y};
-}
-P operator-(P a, P b) {
-  return {a.x - b.x, a.y - b.y};
-}
-P operator*(P a, double k) {
-  return {a.x * k, a.y * k};
-}
-double Length(P a) {
-  return std::hypot(a.x, a.y);
-}
-P Unit(P a) {
-  return a * (1.0 / Length(a));
-}
 // The left-hand normal on screen: (1, 0) gives (0, -1), pointing up.
 P Normal(P d) {
   return {d.y, -d.x};
