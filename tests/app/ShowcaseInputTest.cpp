@@ -157,6 +157,46 @@ TEST_F(ShowcaseInput, TabMovesBetweenTheArrowButtonsWhichTheKeysPress) {
   ExpectShowing(*form_, 10);
 }
 
+// The title area (title, subtitle) as last painted, and as a full repaint of the same state
+// paints it.
+std::vector<gfx::COLORREF> TitleArea(TForm3& form) {
+  std::vector<gfx::COLORREF> pixels;
+  for (int y = 0; y < form.Bevel1->Top(); ++y) {
+    for (int x = form.Bevel1->Left() - 20; x < form.ClientWidth(); ++x) {
+      pixels.push_back(UserInput::Pixel(form.Handle(), x, y));
+    }
+  }
+  return pixels;
+}
+void ExpectTitleAreaFullyRepainted(TForm3& form) {
+  const std::vector<gfx::COLORREF> shown = TitleArea(form);
+  win::InvalidateRect(form.Handle(), nullptr, true);
+  UserInput::Settle();
+  const std::vector<gfx::COLORREF> fresh = TitleArea(form);
+  ASSERT_EQ(shown.size(), fresh.size());
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < shown.size(); ++i) differing += shown[i] != fresh[i] ? 1 : 0;
+  EXPECT_EQ(differing, 0u) << "pixels differ from a full repaint";
+}
+
+TEST_F(ShowcaseInput, TitleChangesRepaintLikeAFullPaint) {
+  UserInput::Click(*form_->Image4);  // the title widens
+  {
+    SCOPED_TRACE("thumbnail of slide 3");
+    ExpectTitleAreaFullyRepainted(*form_);
+  }
+  for (int step = 1; step <= 10; ++step) {  // 3 to 10, then round to 3
+    Next();
+    SCOPED_TRACE("next to " + form_->Edit1->Text());
+    ExpectTitleAreaFullyRepainted(*form_);
+  }
+  for (int step = 1; step <= 10; ++step) {  // back round to 3
+    Previous();
+    SCOPED_TRACE("previous to " + form_->Edit1->Text());
+    ExpectTitleAreaFullyRepainted(*form_);
+  }
+}
+
 // The calculator's showcase button: the showcase runs modally over the disabled calculator.
 class ShowcaseFromTheCalculator : public ::testing::Test {
  protected:

@@ -61,12 +61,14 @@ RECT SurfaceClient(HWND window) {
   return {o.x, o.y, o.x + c.Width(), o.y + c.Height()};
 }
 
-// Keeps the update list short: past a handful of rectangles it becomes their bounding box.
+// Adds the part of `r` not yet in the update list, so that the list stays disjoint: a paint
+// visits each of its pixels once, which matters to drawing that blends or inverts. The list is
+// kept short: past a handful of rectangles it becomes their bounding box.
 void AddUpdate(Window& w, const RECT& r) {
   if (r.Empty()) return;
-  for (const RECT& existing : w.update)
-    if (Intersection(existing, r) == r) return;
-  w.update.push_back(r);
+  std::vector<RECT> added{r};
+  for (const RECT& existing : w.update) Subtract(added, existing);
+  w.update.insert(w.update.end(), added.begin(), added.end());
   if (w.update.size() > 8) w.update = {Bounds(w.update)};
 }
 

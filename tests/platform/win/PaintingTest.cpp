@@ -163,6 +163,33 @@ TEST_F(PaintingTest, ValidateRectRemovesPartOfTheUpdateRegion) {
   EXPECT_FALSE(GetUpdateRect(top, update));
 }
 
+// A paint that inverts what it covers: drawing any pixel twice would undo it.
+TEST_F(PaintingTest, OverlappingInvalidationsPaintEachPixelOnce) {
+  HWND top = Top("top", 0, 0, 100, 80);
+  PaintsWith(top, kBackground);
+  Drain();
+  hooks[top] = [](HWND w, unsigned m, WPARAM, LPARAM, LRESULT& result) {
+    if (m != WM_PAINT) return false;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(w, ps);
+    gfx::PatBlt(dc, 0, 0, 100, 80, gfx::DSTINVERT);
+    EndPaint(w, ps);
+    result = 0;
+    return true;
+  };
+  // A label's old place and its wider new place, and a rectangle across both.
+  const RECT old{10, 10, 40, 30}, wider{10, 10, 60, 30}, across{30, 0, 50, 50};
+  for (const RECT& r : {old, wider, across}) InvalidateRect(top, &r, false);
+  Drain();
+  const gfx::COLORREF inverted = gfx::RGB(245, 235, 225);
+  for (const gfx::POINT p : {gfx::POINT{15, 15}, gfx::POINT{35, 20}, gfx::POINT{55, 25},
+                             gfx::POINT{35, 5}, gfx::POINT{45, 45}}) {
+    EXPECT_EQ(Pixel(top, p.x, p.y), inverted) << p.x << "," << p.y;
+  }
+  EXPECT_EQ(Pixel(top, 5, 5), kBackground);
+  EXPECT_EQ(Pixel(top, 65, 25), kBackground);
+}
+
 TEST_F(PaintingTest, UpdateWindowPaintsAtOnce) {
   HWND top = Top("top", 0, 0, 100, 80);
   Drain();
