@@ -198,6 +198,28 @@ TEST(ShowcasePictures, NextArrowPointsUpAndPreviousArrowDown) {
   EXPECT_TRUE(isGreen(BitmapPixel(previous, 25, 16)));
 }
 
+// The glyph's bottom-left pixel is its transparent colour: nothing on the round face may have
+// it, or the arrow shows the button face through.
+TEST(ShowcasePictures, ArrowsAreWhiteButNotTheTransparentColour) {
+  ASSERT_FALSE(Pictures().empty()) << "pw_pictures failed";
+  for (const char* file : {"BitBtn1.bmp", "BitBtn2.bmp"}) {
+    SCOPED_TRACE(file);
+    const Bytes glyph = Read(Pictures() / file);
+    const Pixel key = BitmapPixel(glyph, 0, 38);
+    int keyed = 0, white = 0;
+    for (int y = 0; y < 39; ++y)
+      for (int x = 0; x < 38; ++x) {
+        const double dx = x + 0.5 - 19, dy = y + 0.5 - 19.5;
+        if (dx * dx + dy * dy > 15.5 * 15.5) continue;  // the face, inside its rim
+        const Pixel p = BitmapPixel(glyph, x, y);
+        keyed += Same(p, key) ? 1 : 0;
+        white += p.r > 240 && p.g > 240 && p.b > 240 && !Same(p, key) ? 1 : 0;
+      }
+    EXPECT_EQ(keyed, 0);
+    EXPECT_GT(white, 100);  // the arrow
+  }
+}
+
 TEST(ShowcasePictures, EveryRunWritesTheSameBytes) {
   ASSERT_FALSE(Pictures().empty()) << "pw_pictures failed";
   const fs::path again = DrawPictures("b");

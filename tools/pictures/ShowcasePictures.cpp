@@ -925,6 +925,9 @@ Raster DrawIndustryList() {
 // BitBtn1, BitBtn2: a green round button face with a white arrow, on white (transparent). The
 // rim's partly covered pixels are mixed with the button face they stand on.
 
+constexpr Rgb kGlyphKey{255, 255, 255};    // transparent: the glyph's bottom-left pixel
+constexpr Rgb kArrowWhite{250, 250, 250};  // drawn
+
 Raster DrawArrowGlyph(bool up) {
   const int w = 38, h = 39;
   Canvas canvas(w, h);
@@ -966,18 +969,22 @@ Raster DrawArrowGlyph(bool up) {
   Path(cr, arrow, true);
   cairo_restore(cr);
   cairo_fill(cr);
+  // The arrow is a white just off the background white, which the button keys out.
   Path(cr, arrow, true);
-  Use(cr, Rgb255(255, 255, 255));
+  Use(cr, Rgb255(kArrowWhite.r, kArrowWhite.g, kArrowWhite.b));
   cairo_fill(cr);
-  // Key out: white where nothing is drawn, the face colour mixed in at the rim.
+  // Key out: the background white where nothing is drawn, the face colour mixed in at the rim;
+  // nothing drawn may come out as the background white.
   const Colour buttonFace = Rgb255(212, 208, 200);
-  Raster raster(w, h, {255, 255, 255});
+  Raster raster(w, h, kGlyphKey);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const double a = canvas.Alpha(x, y);
       if (a < 0.04) continue;
       const Colour c = Mix(buttonFace, canvas.ColourAt(x, y), a);
-      raster.Set(x, y, {Byte(c.r), Byte(c.g), Byte(c.b)});
+      const Rgb p{Byte(c.r), Byte(c.g), Byte(c.b)};
+      const bool keyed = p.r == kGlyphKey.r && p.g == kGlyphKey.g && p.b == kGlyphKey.b;
+      raster.Set(x, y, keyed ? kArrowWhite : p);
     }
   return raster;
 }
