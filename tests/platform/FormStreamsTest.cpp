@@ -152,8 +152,9 @@ TEST(FormStreams, WalkConsumesEachStreamExactly) {
   }
 }
 
-TEST(FormStreams, Form1HasTheStatedSize) {
+TEST(FormStreams, TheStreamsHaveTheStatedSizes) {
   EXPECT_EQ(Stream("TFORM1").size(), 1343527u);
+  EXPECT_EQ(Stream("TFORM3").size(), 766687u);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -772,8 +773,8 @@ TEST(FormStreams, Form3Pictures) {
   EXPECT_EQ(Child(root, "Image2").Find("Stretch"), nullptr);
 }
 
-// The JPEG streams may have any size; everything else in TFORM3 is fixed and comes to 155040
-// bytes, which leaves 611647 of the window's 766687 bytes to the eleven JPEG streams.
+// Everything but the JPEG streams in TFORM3 is fixed and comes to 155040 bytes, which leaves
+// 611647 of the window's 766687 bytes to the eleven JPEG streams.
 TEST(FormStreams, Form3WithoutItsJpegDataHasTheStatedSize) {
   const WalkedRecord root = Walk("TFORM3");
   std::size_t jpegBytes = 0;

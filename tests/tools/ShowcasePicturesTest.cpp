@@ -122,6 +122,27 @@ TEST(ShowcasePictures, JpegPicturesAreBaselineWithThreeComponentsAtTheirSizes) {
   }
 }
 
+// The eleven JPEG files fill the showcase stream to its size: 611647 bytes between them, made up
+// with comment segments after the JFIF header.
+TEST(ShowcasePictures, JpegPicturesAddUpToTheirShareOfTheStream) {
+  ASSERT_FALSE(Pictures().empty()) << "pw_pictures failed";
+  std::size_t total = 0;
+  for (int i = 1; i <= 11; ++i) {
+    const std::string file = "Image" + std::to_string(i) + ".jpg";
+    SCOPED_TRACE(file);
+    const Bytes b = Read(Pictures() / file);
+    total += b.size();
+    ASSERT_GE(b.size(), 24u);
+    EXPECT_EQ(b[2], 0xFF);
+    EXPECT_EQ(b[3], 0xE0);  // APP0 (JFIF) first
+    const std::size_t comment = 4 + (static_cast<std::size_t>(b[4]) << 8 | b[5]);
+    EXPECT_EQ(b[comment], 0xFF);
+    EXPECT_EQ(b[comment + 1], 0xFE);  // then a comment
+    EXPECT_TRUE(ReadFrameHeader(b).has_value());
+  }
+  EXPECT_EQ(total, 611647u);
+}
+
 TEST(ShowcasePictures, BitmapsAreBottomUp24BitFilesWithTheKeyColourInTheirCorner) {
   ASSERT_FALSE(Pictures().empty()) << "pw_pictures failed";
   const Pixel navy{0, 0, 128}, white{255, 255, 255};

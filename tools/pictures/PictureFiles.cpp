@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 
@@ -80,29 +81,26 @@ std::vector<std::uint8_t> EncodeBmp(const Raster& raster) {
   return out;
 }
 
-namespace {
-void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
   if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
-}  // namespace
-
 void WriteBmp(const std::filesystem::path& path, const Raster& raster) {
-  WriteFile(path, EncodeBmp(raster));
+  WriteBytes(path, EncodeBmp(raster));
 }
 
 // A baseline JFIF file with three components (YCbCr), standard Huffman tables.
-void WriteJpeg(const std::filesystem::path& path, const Raster& raster) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) throw std::runtime_error("cannot write " + path.string());
+std::vector<std::uint8_t> EncodeJpeg(const Raster& raster) {
   jpeg_compress_struct cinfo{};
   jpeg_error_mgr jerr{};
   cinfo.err = jpeg_std_error(&jerr);  // a fatal error ends the tool, which is what a build wants
   jpeg_create_compress(&cinfo);
-  jpeg_stdio_dest(&cinfo, file);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &buffer, &size);
   cinfo.image_width = static_cast<JDIMENSION>(raster.Width());
   cinfo.image_height = static_cast<JDIMENSION>(raster.Height());
   cinfo.input_components = 3;
@@ -124,7 +122,28 @@ void WriteJpeg(const std::filesystem::path& path, const Raster& raster) {
   }
   jpeg_finish_compress(&cinfo);
   jpeg_destroy_compress(&cinfo);
-  if (std::fclose(file) != 0) throw std::runtime_error("cannot write " + path.string());
+  std::vector<std::uint8_t> bytes(buffer, buffer + size);
+  std::free(buffer);
+  return bytes;
+}
+
+void WriteJpeg(const std::filesystem::path& path, const Raster& raster) {
+  WriteBytes(path, EncodeJpeg(raster));
+}
+
+void AddJpegComment(std::vector<std::uint8_t>& jpeg, std::string_view comment) {
+  if (comment.size() > 65533) throw std::length_error("JPEG comment longer than 65533 bytes");
+  // After SOI and, when it is there, the JFIF APP0 segment that must come first.
+  std::size_t at = 2;
+  if (jpeg.size() >= 6 && jpeg[2] == 0xFF && jpeg[3] == 0xE0)
+    at = 4 + (static_cast<std::size_t>(jpeg[4]) << 8 | jpeg[5]);
+  if (jpeg.size() < at || jpeg[0] != 0xFF || jpeg[1] != 0xD8)
+    throw std::runtime_error("not a JPEG file");
+  const std::size_t length = comment.size() + 2;
+  std::vector<std::uint8_t> segment{0xFF, 0xFE, static_cast<std::uint8_t>(length >> 8),
+                                    static_cast<std::uint8_t>(length)};
+  segment.insert(segment.end(), comment.begin(), comment.end());
+  jpeg.insert(jpeg.begin() + static_cast<std::ptrdiff_t>(at), segment.begin(), segment.end());
 }
 
 void WritePng(const std::filesystem::path& path, cairo_surface_t* surface) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 namespace pw::pictures {
@@ -40,7 +41,11 @@ class Raster {
 std::vector<std::uint8_t> EncodeBmp(const Raster& raster);
 void WriteBmp(const std::filesystem::path& path, const Raster& raster);
 // Baseline JFIF, YCbCr, quality 90, standard Huffman tables.
+std::vector<std::uint8_t> EncodeJpeg(const Raster& raster);
 void WriteJpeg(const std::filesystem::path& path, const Raster& raster);
+// Puts a comment segment (COM) after the JFIF header of a JPEG file; at most 65533 bytes.
+void AddJpegComment(std::vector<std::uint8_t>& jpeg, std::string_view comment);
+void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 // A PNG file with alpha, from an ARGB32 cairo image surface.
 void WritePng(const std::filesystem::path& path, cairo_surface_t* surface);
 

@@ -12,7 +12,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -824,16 +826,43 @@ void DrawDataTable(cairo_t* cr, double x, double y, double w, const char* headin
 // ---------------------------------------------------------------------------------------------
 // Writing the files
 
-enum class Format { Bmp, Jpeg };
-
-void Save(const std::filesystem::path& root, const char* file, const Raster& raster,
-          Format format) {
+std::filesystem::path PicturePath(const std::filesystem::path& root, const char* file) {
   const std::filesystem::path path = root / "form3" / file;
   std::filesystem::create_directories(path.parent_path());
-  if (format == Format::Bmp)
-    WriteBmp(path, raster);
-  else
-    WriteJpeg(path, raster);
+  return path;
+}
+
+void SaveBmp(const std::filesystem::path& root, const char* file, const Raster& raster) {
+  WriteBmp(PicturePath(root, file), raster);
+}
+
+// The eleven JPEG pictures take this many bytes of the window's form stream between them; what
+// the encoder leaves over goes into a comment segment in each, its subject padded with blanks.
+constexpr std::size_t kJpegShare = 611647;
+
+struct JpegPicture {
+  const char* file;
+  const char* subject;
+  std::vector<std::uint8_t> bytes;
+};
+
+void SaveJpegs(const std::filesystem::path& root, std::vector<JpegPicture> pictures) {
+  std::size_t encoded = 0, subjects = 0;
+  for (const JpegPicture& p : pictures) {
+    encoded += p.bytes.size();
+    subjects += 4 + std::string_view(p.subject).size();  // marker, length, text
+  }
+  if (encoded + subjects > kJpegShare)
+    throw std::runtime_error("the JPEG pictures exceed their " + std::to_string(kJpegShare) +
+                             " bytes by " + std::to_string(encoded + subjects - kJpegShare));
+  const std::size_t padding = kJpegShare - encoded - subjects;
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    const std::size_t blanks = padding / pictures.size() + (i < padding % pictures.size() ? 1 : 0);
+    std::string comment = pictures[i].subject;
+    comment.append(blanks, ' ');
+    AddJpegComment(pictures[i].bytes, comment);
+    WriteBytes(PicturePath(root, pictures[i].file), pictures[i].bytes);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -3955,21 +3984,35 @@ Raster DrawPlantModel() {
 }  // namespace
 
 void DrawShowcasePictures(const std::filesystem::path& root) {
-  Save(root, "Image2.jpg", DrawBackground(), Format::Jpeg);
-  Save(root, "Image1.jpg", DrawBeltConveyor(), Format::Jpeg);
-  Save(root, "Image3.jpg", DrawScrewConveyor(), Format::Jpeg);
-  Save(root, "Image4.jpg", DrawBucketElevator(), Format::Jpeg);
-  Save(root, "Image5.jpg", DrawDragChain(), Format::Jpeg);
-  Save(root, "Image6.jpg", DrawSilo(), Format::Jpeg);
-  Save(root, "Image7.jpg", DrawDuctingDetails(), Format::Jpeg);
-  Save(root, "Image8.jpg", DrawSteelFrame(), Format::Jpeg);
-  Save(root, "Image9.jpg", DrawTrainingRoom(), Format::Jpeg);
-  Save(root, "Image10.jpg", DrawPlantPiping(), Format::Jpeg);
-  Save(root, "Image11.jpg", DrawPlantModel(), Format::Jpeg);
-  Save(root, "Image12.bmp", DrawFooterBanner(), Format::Bmp);
-  Save(root, "Image13.bmp", DrawIndustryList(), Format::Bmp);
-  Save(root, "BitBtn1.bmp", DrawArrowGlyph(true), Format::Bmp);
-  Save(root, "BitBtn2.bmp", DrawArrowGlyph(false), Format::Bmp);
+  const auto jpeg = [](const char* file, const char* subject, const Raster& raster) {
+    return JpegPicture{file, subject, EncodeJpeg(raster)};
+  };
+  std::vector<JpegPicture> jpegs;
+  jpegs.push_back(jpeg("Image2.jpg", "Norvex Engineering: background", DrawBackground()));
+  jpegs.push_back(jpeg("Image1.jpg",
+                       "Norvex Engineering: belt conveyor BC-101, general arrangement",
+                       DrawBeltConveyor()));
+  jpegs.push_back(jpeg("Image3.jpg", "Norvex Engineering: screw conveyor, general arrangement",
+                       DrawScrewConveyor()));
+  jpegs.push_back(jpeg("Image4.jpg", "Norvex Engineering: bucket elevator, general arrangement",
+                       DrawBucketElevator()));
+  jpegs.push_back(jpeg("Image5.jpg", "Norvex Engineering: drag chain conveyor, general arrangement",
+                       DrawDragChain()));
+  jpegs.push_back(
+      jpeg("Image6.jpg", "Norvex Engineering: storage silo, general arrangement", DrawSilo()));
+  jpegs.push_back(jpeg("Image7.jpg", "Norvex Engineering: ducting bends and expansion joints",
+                       DrawDuctingDetails()));
+  jpegs.push_back(
+      jpeg("Image8.jpg", "Norvex Engineering: steel frame structure", DrawSteelFrame()));
+  jpegs.push_back(
+      jpeg("Image9.jpg", "Norvex Engineering: lubrication training class", DrawTrainingRoom()));
+  jpegs.push_back(jpeg("Image10.jpg", "Norvex Engineering: plant piping", DrawPlantPiping()));
+  jpegs.push_back(jpeg("Image11.jpg", "Norvex Engineering: 3D plant model", DrawPlantModel()));
+  SaveJpegs(root, std::move(jpegs));
+  SaveBmp(root, "Image12.bmp", DrawFooterBanner());
+  SaveBmp(root, "Image13.bmp", DrawIndustryList());
+  SaveBmp(root, "BitBtn1.bmp", DrawArrowGlyph(true));
+  SaveBmp(root, "BitBtn2.bmp", DrawArrowGlyph(false));
 }
 
 }  // namespace pw::pictures
