@@ -6,6 +6,7 @@
 #include "app/AppWindows.h"
 #include "forms/FilerErrors.h"
 #include "forms/FormLoader.h"
+#include "platform/sys/CodePage.h"
 #include "platform/sys/Resources.h"
 
 namespace pw {
@@ -124,6 +125,24 @@ TEST(FormDescriptions, ShowcaseWindowHasItsControlsAndProperties) {
   EXPECT_EQ(form->Bevel1->Style(), TBevelStyle::bsRaised);
   EXPECT_TRUE(form->Image1->Stretch());
   EXPECT_EQ(form->Image1->Picture()->GraphicClassName(), "TJPEGImage");
+}
+
+// The narrow-text labels auto-size to their captions in the process code page; with the fonts
+// shipped, each stays within the width it was designed with, whatever the code page.
+TEST(FormDescriptions, ShowcaseLabelsFitTheirDesignedWidthsOnEveryCodePage) {
+  const int saved = sys::CodePage();
+  for (int codePage : {1252, 1256, sys::kCodePageUtf8}) {
+    SCOPED_TRACE("code page " + std::to_string(codePage));
+    sys::SetCodePage(codePage);
+    auto form = testing::MakeShowcaseWindow();
+    EXPECT_LE(form->Label1->Width(), 417);
+    EXPECT_LE(form->Label2->Width(), 138);
+    EXPECT_LE(form->Label3->Width(), 58);
+    if (codePage == sys::kCodePageUtf8) {
+      EXPECT_EQ(sys::NarrowToWide(form->Label2->Caption()).size(), 27u);
+    }
+  }
+  sys::SetCodePage(saved);
 }
 
 TEST(FormDescriptions, EachEmbeddedStreamIsReadToItsLastByte) {
