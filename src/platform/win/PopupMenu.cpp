@@ -334,6 +334,11 @@ HWND GetMenuOwner() {
   return menu ? menu->owner : nullptr;
 }
 
+std::vector<MenuItem> GetMenuItems() {
+  const auto& menu = Menu();
+  return menu ? menu->items : std::vector<MenuItem>{};
+}
+
 int GetMenuHighlight() {
   const auto& menu = Menu();
   return menu ? menu->hot : -1;

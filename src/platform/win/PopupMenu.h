@@ -35,6 +35,8 @@ HWND TrackPopupMenu(const std::vector<MenuItem>& items, POINT screen, HWND owner
 // The open menu, null when none is; the window it was opened for.
 HWND GetOpenMenu();
 HWND GetMenuOwner();
+// The open menu's items (none when no menu is open).
+std::vector<MenuItem> GetMenuItems();
 // The highlighted item of the open menu, -1 when none.
 int GetMenuHighlight();
 // An item's rectangle on the screen; false when the menu is not open or has no such item.
