@@ -30,6 +30,9 @@ TEST(SdlKeys, EditingAndNavigationKeys) {
   EXPECT_EQ(VirtualKeyFromSdl(SDLK_UP), VK_UP);
   EXPECT_EQ(VirtualKeyFromSdl(SDLK_DOWN), VK_DOWN);
   EXPECT_EQ(VirtualKeyFromSdl(SDLK_F4), VK_F4);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_INSERT), VK_INSERT);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_F10), VK_F10);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_APPLICATION), VK_APPS);
 }
 
 TEST(SdlKeys, BothModifierKeysOfAKindGiveOneCode) {

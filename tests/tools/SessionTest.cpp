@@ -122,6 +122,43 @@ TEST_F(Sessions, CalculatesWhatTheUserTypesAndReportsBadInput) {
   EXPECT_EQ(out.exitCode, 0);
 }
 
+TEST_F(Sessions, APastedLengthCalculatesAsATypedOneAndCopiesBackOut) {
+  const std::string start = Click("Form1", "Image4") + Click("Form1", "Edit1");
+  const std::string calc = Click("Form1", "BitBtn1") + "dump Form1\n";
+  const Output typed = RunSession(start + "key Ctrl+A\ntype 6000\n" + calc);
+  const Output pasted =
+      RunSession("getclipboard\nclipboard 6000\n" + start + "key Ctrl+A\nkey Ctrl+V\n" + calc +
+                 Click("Form1", "Edit1") + "key Home\nkey Shift+End\nclipboard old\nkey Ctrl+C\n" +
+                 "getclipboard\nkey Ctrl+Z\ndump Form1\n");
+  EXPECT_EQ(typed.Control("Form1", "Label7")["text"], "122.4 kg");
+  ASSERT_FALSE(pasted.lines.empty());
+  EXPECT_EQ(pasted.lines.front(), (json{{"clipboard", nullptr}})) << "it starts empty";
+  std::vector<json> clipboard;
+  for (const json& line : pasted.lines) {
+    if (line.contains("clipboard")) clipboard.push_back(line["clipboard"]);
+  }
+  EXPECT_EQ(clipboard, (std::vector<json>{nullptr, "6000"}));
+  EXPECT_TRUE(pasted.Events("messagebox").empty());
+  EXPECT_EQ(pasted.Control("Form1", "Label7")["text"], "122.4 kg");
+  EXPECT_EQ(pasted.Control("Form1", "Edit1")["text"], "0") << "undo takes the paste back";
+  EXPECT_EQ(pasted.exitCode, 0);
+}
+
+TEST_F(Sessions, TheContextMenuPastesLikeTheKeys) {
+  // Opened by the mouse nothing is highlighted: Down goes to the first enabled item, Paste (no
+  // selection, nothing to undo). Opened by Shift+F10 the first enabled item is lit: Cut, with
+  // everything selected; two steps down is Paste.
+  const Output out = RunSession(
+      "clipboard 2500\n" + Click("Form1", "Image4") + Click("Form1", "Edit1") + "key End\nrclick " +
+      "Form1 " + At(layout_.Control("Form1", "Edit1")) + "\nkey Down\nkey Return\n" +
+      "clipboard 12\n" + Click("Form1", "Edit2") + "key Ctrl+A\nkey Shift+F10\n" +
+      "key Down\nkey Down\nkey Return\n" + Click("Form1", "BitBtn1") + "dump Form1\n");
+  EXPECT_EQ(out.Control("Form1", "Edit1")["text"], "02500");
+  EXPECT_EQ(out.Control("Form1", "Edit2")["text"], "12");
+  EXPECT_EQ(out.Control("Form1", "Label7")["text"], "612.0 kg");
+  EXPECT_TRUE(out.Events("messagebox").empty());
+}
+
 TEST_F(Sessions, TabVisitsTheCheckedFamilyOnly) {
   std::string script;
   for (int i = 0; i < 7; ++i) script += "key Tab\ndump Form1\n";

@@ -6,8 +6,9 @@
 //   profile-weight-drive [--codepage 1252|1256|65001] [--decimal C] < session
 //
 // Commands (FORM: Form1 or Form3; X Y: client coordinates of that window):
-//   click|dblclick|press|release|move FORM X Y   key CHORD   type TEXT   close FORM   wait MS
-//   windows   dump FORM   shot FORM FILE   pixel FORM X Y
+//   click|dblclick|rclick|press|release|move FORM X Y   key CHORD   type TEXT   close FORM
+//   wait MS   windows   dump FORM   shot FORM FILE   pixel FORM X Y   clipboard TEXT
+//   getclipboard
 
 #include <cstdio>
 #include <iostream>
@@ -111,7 +112,8 @@ std::optional<unsigned> KeyCode(std::string_view name) {
       {"Escape", win::VK_ESCAPE}, {"Space", win::VK_SPACE},   {"Backspace", win::VK_BACK},
       {"Delete", win::VK_DELETE}, {"Home", win::VK_HOME},     {"End", win::VK_END},
       {"Left", win::VK_LEFT},     {"Right", win::VK_RIGHT},   {"Up", win::VK_UP},
-      {"Down", win::VK_DOWN},     {"F4", win::VK_F4}};
+      {"Down", win::VK_DOWN},     {"F4", win::VK_F4},         {"F10", win::VK_F10},
+      {"Insert", win::VK_INSERT}, {"Menu", win::VK_APPS}};
   if (auto it = keys.find(name); it != keys.end()) return it->second;
   if (name.size() == 1) {
     const char c = name[0];
@@ -174,6 +176,12 @@ json ControlLine(TControl& control) {
   return line;
 }
 
+// What follows the command word and one blank.
+std::string RestOfLine(const std::string& line, std::string_view command) {
+  const auto at = line.find(command) + command.size();
+  return at < line.size() ? line.substr(at + 1) : "";
+}
+
 class Session {
  public:
   // One command; false at the end of input.
@@ -192,9 +200,16 @@ class Session {
     in >> command;
     if (command.empty() || command[0] == '#') return;
     if (command == "type") {
-      const auto at = line.find("type") + 4;
-      const std::string text = at < line.size() ? line.substr(at + 1) : "";
-      for (char32_t c : DecodeUtf8(text)) Headless().InjectChar(c);
+      for (char32_t c : DecodeUtf8(RestOfLine(line, "type"))) Headless().InjectChar(c);
+      return;
+    }
+    if (command == "clipboard") {
+      Headless().SetClipboardText(RestOfLine(line, "clipboard"));
+      return;
+    }
+    if (command == "getclipboard") {
+      const std::optional<std::string> text = Headless().ClipboardText();
+      Emit({{"clipboard", text && !text->empty() ? json(*text) : json(nullptr)}});
       return;
     }
     if (command == "key") {
@@ -259,6 +274,10 @@ class Session {
       mouse(win::WM_LBUTTONDOWN);
     } else if (command == "release") {
       mouse(win::WM_LBUTTONUP);
+    } else if (command == "rclick") {
+      mouse(win::WM_MOUSEMOVE);
+      mouse(win::WM_RBUTTONDOWN);
+      mouse(win::WM_RBUTTONUP);
     } else if (command == "click" || command == "dblclick") {
       mouse(win::WM_MOUSEMOVE);
       mouse(win::WM_LBUTTONDOWN);

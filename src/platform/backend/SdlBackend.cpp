@@ -172,6 +172,19 @@ class SdlBackend final : public Backend {
   int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption,
                      unsigned flags) override;
 
+  // The desktop clipboard (X11 or Wayland), through SDL.
+  std::optional<std::string> ClipboardText() override {
+    if (!SDL_HasClipboardText()) return std::nullopt;
+    char* text = SDL_GetClipboardText();
+    if (text == nullptr) return std::nullopt;
+    std::string result(text);
+    SDL_free(text);
+    return result;
+  }
+  bool SetClipboardText(std::string_view text) override {
+    return SDL_SetClipboardText(std::string(text).c_str()) == 0;
+  }
+
  private:
   struct Entry {
     WindowPtr window;

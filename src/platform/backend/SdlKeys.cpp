@@ -21,6 +21,13 @@ std::optional<unsigned> VirtualKeyFromSdl(SDL_Keycode key) {
       return VK_SPACE;
     case SDLK_DELETE:
       return VK_DELETE;
+    case SDLK_INSERT:
+      return VK_INSERT;
+    case SDLK_APPLICATION:
+    case SDLK_MENU:
+      return VK_APPS;
+    case SDLK_F10:
+      return VK_F10;
     case SDLK_HOME:
       return VK_HOME;
     case SDLK_END:

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/win/Window.h"
@@ -34,6 +35,11 @@ class Backend {
   // A modal message box owned by `owner`; returns the button pressed (IDOK).
   virtual int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption,
                              unsigned flags) = 0;
+
+  // The desktop clipboard's text in UTF-8; nothing when it holds no text.
+  virtual std::optional<std::string> ClipboardText() = 0;
+  // Puts text (UTF-8) on the clipboard; false when the clipboard would not take it.
+  virtual bool SetClipboardText(std::string_view text) = 0;
 };
 
 // Installs the backend (the windowing stand-in starts with a headless one).

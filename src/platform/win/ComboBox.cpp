@@ -747,6 +747,7 @@ void RegisterNativeClasses() {
   native::RegisterButtonClass();
   native::RegisterEditClass();
   native::RegisterComboBoxClasses();
+  native::RegisterPopupMenuClass();
   busy = false;
 }
 

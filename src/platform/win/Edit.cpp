@@ -1,20 +1,27 @@
 // The native "EDIT" class: a single-line edit field with a caret, a selection, typing, Backspace,
 // Delete, Home, End and the arrows (Shift extends the selection, Ctrl moves by words), mouse
 // placement and drag selection, read-only mode, a length limit and the upper/lower case and
-// password styles. It tells its parent about every change of its text, typed or assigned, with
-// EN_CHANGE.
+// password styles; the clipboard (Ctrl+C / Ctrl+Insert, Ctrl+X / Shift+Delete, Ctrl+V /
+// Shift+Insert), one level of undo (Ctrl+Z, Alt+Backspace), Ctrl+A and a context menu (right
+// button, Shift+F10, the Menu key). It tells its parent about every change of its text, typed,
+// pasted or assigned, with EN_CHANGE.
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/gfx/Gdi.h"
 #include "platform/gfx/Text.h"
 #include "platform/sys/CodePage.h"
+#include "platform/win/Clipboard.h"
 #include "platform/win/Messages.h"
 #include "platform/win/NativeClasses.h"
 #include "platform/win/NativeSupport.h"
+#include "platform/win/PopupMenu.h"
 #include "platform/win/TextEditing.h"
 #include "platform/win/Window.h"
 
@@ -23,9 +30,22 @@ namespace {
 
 constexpr std::size_t kDefaultLimit = 32767;
 
+// The text and selection before an edit, for undoing it.
+struct Snapshot {
+  std::string text;
+  std::size_t anchor = 0;
+  std::size_t caret = 0;
+};
+
+// Edits of a kind that follow each other with the caret left alone undo as one step.
+enum class EditRun { kNone, kTyping, kDeleting };
+
 struct EditState {
   LineEditor editor{sys::CodePage() == sys::kCodePageUtf8};
   std::size_t limit = kDefaultLimit;
+  // One level of undo: undoing swaps it with the current text, so undoing again redoes.
+  std::optional<Snapshot> undo;
+  EditRun run = EditRun::kNone;
   gfx::HFONT font = nullptr;
   bool focused = false;
   bool created = false;
@@ -139,6 +159,7 @@ void Changed(HWND window, EditState& state, bool notify) {
 }
 
 void SelectionMoved(HWND window, EditState& state) {
+  state.run = EditRun::kNone;
   KeepCaretVisible(window, state);
   InvalidateRect(window, nullptr, true);
 }
@@ -154,10 +175,224 @@ std::string ApplyCase(HWND window, std::string text) {
   return text;
 }
 
+// A change of the text by `change` (a function of the line editor that says whether the text
+// changed), remembered for undo and reported.
+template <typename Change>
+bool Edit(HWND window, EditState& state, EditRun run, Change change) {
+  Snapshot before{state.editor.text(), state.editor.anchor(), state.editor.caret()};
+  if (!change(state.editor)) return false;
+  if (run == EditRun::kNone || run != state.run) state.undo = std::move(before);
+  state.run = run;
+  Changed(window, state, true);
+  return true;
+}
+
 void Type(HWND window, EditState& state, std::string_view typed) {
   if (ReadOnly(window)) return;
-  if (state.editor.Replace(ApplyCase(window, std::string(typed)), state.limit)) {
+  const std::string text = ApplyCase(window, std::string(typed));
+  Edit(window, state, EditRun::kTyping,
+       [&](LineEditor& editor) { return editor.Replace(text, state.limit); });
+}
+
+// ---- Clipboard, undo and the context menu
+
+// Password fields give nothing away.
+bool CanCopy(HWND window, const EditState& state) {
+  return state.editor.hasSelection() && !(Style(window) & ES_PASSWORD);
+}
+bool CanChange(HWND window) {
+  return !ReadOnly(window);
+}
+
+void Copy(HWND window, const EditState& state) {
+  if (!CanCopy(window, state)) return;
+  const LineEditor& editor = state.editor;
+  SetClipboardNarrowText(
+      std::string_view(editor.text())
+          .substr(editor.selectionStart(), editor.selectionEnd() - editor.selectionStart()));
+}
+
+// Deletes the selection (WM_CLEAR, the menu's Delete).
+void Clear(HWND window, EditState& state) {
+  if (!CanChange(window) || !state.editor.hasSelection()) return;
+  Edit(window, state, EditRun::kNone, [](LineEditor& editor) { return editor.Replace({}); });
+}
+
+void Cut(HWND window, EditState& state) {
+  if (!CanChange(window) || !CanCopy(window, state)) return;
+  Copy(window, state);
+  Clear(window, state);
+}
+
+// The clipboard's text up to its first line break, in the process code page, as if typed at
+// once: in place of the selection and as far as the length limit allows.
+void Paste(HWND window, EditState& state) {
+  if (!CanChange(window)) return;
+  const std::optional<std::string> clipboard = GetClipboardNarrowText();
+  if (!clipboard) return;
+  const std::string_view breaks("\r\n\0", 3);
+  const std::string line =
+      ApplyCase(window, clipboard->substr(0, clipboard->find_first_of(breaks)));
+  Edit(window, state, EditRun::kNone,
+       [&](LineEditor& editor) { return editor.Replace(line, state.limit); });
+}
+
+bool Undo(HWND window, EditState& state) {
+  if (!CanChange(window) || !state.undo || state.undo->text.size() > state.limit) return false;
+  LineEditor& editor = state.editor;
+  Snapshot current{editor.text(), editor.anchor(), editor.caret()};
+  const Snapshot restored = std::exchange(*state.undo, std::move(current));
+  const bool changed = restored.text != editor.text();
+  editor.SetText(restored.text);
+  editor.SetSelection(static_cast<int>(restored.anchor), static_cast<int>(restored.caret));
+  state.run = EditRun::kNone;
+  if (changed) {
     Changed(window, state, true);
+  } else {
+    SelectionMoved(window, state);
+  }
+  return true;
+}
+
+void SelectAll(HWND window, EditState& state) {
+  state.editor.SelectAll();
+  SelectionMoved(window, state);
+}
+
+// The context menu's items: the commands' message numbers are their ids.
+std::vector<MenuItem> ContextMenuItems(HWND window, const EditState& state) {
+  const LineEditor& editor = state.editor;
+  const bool change = CanChange(window);
+  const bool all = editor.selectionStart() == 0 && editor.selectionEnd() == editor.text().size();
+  return {{"&Undo", WM_UNDO, change && state.undo.has_value()},
+          {"", 0, false},
+          {"Cu&t", WM_CUT, change && CanCopy(window, state)},
+          {"&Copy", WM_COPY, CanCopy(window, state)},
+          {"&Paste", WM_PASTE, change && IsClipboardTextAvailable()},
+          {"&Delete", WM_CLEAR, change && editor.hasSelection()},
+          {"", 0, false},
+          {"Select &All", EM_SETSEL, !all}};
+}
+
+// WM_CONTEXTMENU: at the pointer, or (lParam -1, from the keyboard) below the caret.
+void OpenContextMenu(HWND window, EditState& state, LPARAM lParam) {
+  if (GetFocus() != window) SetFocus(window);
+  if (!IsWindow(window)) return;
+  const bool keyboard = static_cast<std::uint32_t>(lParam) == 0xFFFFFFFFu;
+  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (keyboard) {
+    const RECT area = TextArea(window);
+    at = POINT{area.left - state.scroll + OffsetOf(window, state, state.editor.caret()),
+               area.bottom};
+    ClientToScreen(window, at);
+  }
+  TrackPopupMenu(ContextMenuItems(window, state), at, window, keyboard);
+}
+
+// The keys of the clipboard, undo, select-all and the context menu; true when the key was one.
+bool OnCommandKey(HWND window, EditState& state, WPARAM key) {
+  const bool shift = KeyDown(VK_SHIFT);
+  const bool control = KeyDown(VK_CONTROL) && !KeyDown(VK_MENU);
+  if (control && !shift) {
+    switch (key) {
+      case 'C':
+      case VK_INSERT:
+        Copy(window, state);
+        return true;
+      case 'X':
+        Cut(window, state);
+        return true;
+      case 'V':
+        Paste(window, state);
+        return true;
+      case 'Z':
+        Undo(window, state);
+        return true;
+      case 'A':
+        SelectAll(window, state);
+        return true;
+      default:
+        return false;
+    }
+  }
+  if (shift && !control) {
+    switch (key) {
+      case VK_INSERT:
+        Paste(window, state);
+        return true;
+      case VK_DELETE:
+        Cut(window, state);
+        return true;
+      case VK_F10:
+        SendMessage(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), -1);
+        return true;
+      default:
+        return false;
+    }
+  }
+  if (key == VK_APPS && !control) {
+    SendMessage(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), -1);
+    return true;
+  }
+  return false;
+}
+
+// The clipboard and undo messages, the right button and the context menu and its commands;
+// false for other messages.
+bool OnEditingMessage(HWND window, EditState& state, unsigned message, WPARAM wParam, LPARAM lParam,
+                      LRESULT& result) {
+  result = 0;
+  switch (message) {
+    case WM_COPY:
+      Copy(window, state);
+      return true;
+    case WM_CUT:
+      Cut(window, state);
+      return true;
+    case WM_PASTE:
+      Paste(window, state);
+      return true;
+    case WM_CLEAR:
+      Clear(window, state);
+      return true;
+    case WM_UNDO:
+    case EM_UNDO:
+      result = Undo(window, state) ? 1 : 0;
+      return true;
+    case EM_CANUNDO:
+      result = state.undo ? 1 : 0;
+      return true;
+    case EM_EMPTYUNDOBUFFER:
+      state.undo.reset();
+      state.run = EditRun::kNone;
+      return true;
+    case WM_SYSKEYDOWN:
+      if (wParam != VK_BACK) return false;  // Alt+Backspace undoes
+      Undo(window, state);
+      return true;
+    case WM_RBUTTONDOWN:
+      if (GetFocus() != window) SetFocus(window);
+      return true;
+    case WM_RBUTTONUP: {
+      POINT at = MousePoint(lParam);
+      ClientToScreen(window, at);
+      SendMessage(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MAKELPARAM(at.x, at.y));
+      return true;
+    }
+    case WM_CONTEXTMENU:
+      OpenContextMenu(window, state, lParam);
+      return true;
+    case WM_COMMAND:
+      // The context menu's choice: the command's own message.
+      if (lParam != 0 || HIWORD(wParam) != 0) return false;
+      if (LOWORD(wParam) == static_cast<int>(EM_SETSEL)) {
+        SelectAll(window, state);
+      } else {
+        SendMessage(window, static_cast<unsigned>(LOWORD(wParam)), 0, 0);
+      }
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -165,7 +400,10 @@ void Type(HWND window, EditState& state, std::string_view typed) {
 void OnChar(HWND window, EditState& state, WPARAM code) {
   if (code == VK_BACK) {
     state.pending.clear();
-    if (!ReadOnly(window) && state.editor.DeleteBackward()) Changed(window, state, true);
+    if (!ReadOnly(window)) {
+      Edit(window, state, EditRun::kDeleting,
+           [](LineEditor& editor) { return editor.DeleteBackward(); });
+    }
     return;
   }
   if (code > 0xFF) {
@@ -201,6 +439,7 @@ void OnChar(HWND window, EditState& state, WPARAM code) {
 }
 
 void OnKeyDown(HWND window, EditState& state, WPARAM key) {
+  if (OnCommandKey(window, state, key)) return;
   const bool shift = KeyDown(VK_SHIFT);
   const bool control = KeyDown(VK_CONTROL);
   LineEditor& editor = state.editor;
@@ -222,7 +461,10 @@ void OnKeyDown(HWND window, EditState& state, WPARAM key) {
       SelectionMoved(window, state);
       break;
     case VK_DELETE:
-      if (!ReadOnly(window) && editor.DeleteForward()) Changed(window, state, true);
+      if (!ReadOnly(window)) {
+        Edit(window, state, EditRun::kDeleting,
+             [](LineEditor& line) { return line.DeleteForward(); });
+      }
       break;
     default:
       break;
@@ -312,6 +554,8 @@ LRESULT EditProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
       const bool same = text == state.editor.text();
       state.editor.SetText(text);
       state.scroll = 0;
+      state.undo.reset();  // the program's text cannot be undone
+      state.run = EditRun::kNone;
       if (same) {
         InvalidateRect(window, nullptr, true);
       } else {
@@ -334,6 +578,7 @@ LRESULT EditProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(window, nullptr, true);
       return 0;
     case WM_KILLFOCUS:
+      if (GetMenuOwner() == window) EndMenu();
       state.focused = false;
       InvalidateRect(window, nullptr, true);
       return 0;
@@ -391,11 +636,16 @@ LRESULT EditProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
       state.editor.SetSelection(SignedArgument(wParam), SignedArgument(lParam));
       SelectionMoved(window, state);
       return 0;
-    case EM_REPLACESEL:
-      if (state.editor.Replace(ApplyCase(window, std::string(TextArgument(lParam))))) {
-        Changed(window, state, true);
+    case EM_REPLACESEL: {
+      // wParam: whether the replacement can be undone.
+      const std::string text = ApplyCase(window, std::string(TextArgument(lParam)));
+      if (Edit(window, state, EditRun::kNone,
+               [&](LineEditor& editor) { return editor.Replace(text); }) &&
+          !wParam) {
+        state.undo.reset();
       }
       return 0;
+    }
     case EM_LIMITTEXT:
       state.limit = wParam == 0 ? 0x7FFFFFFE : static_cast<std::size_t>(wParam);
       return 0;
@@ -410,8 +660,14 @@ LRESULT EditProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint(window, state);
       return 0;
-    default:
+    case WM_DESTROY:
+      if (GetMenuOwner() == window) EndMenu();
       return DefWindowProc(window, message, wParam, lParam);
+    default: {
+      LRESULT result = 0;
+      if (OnEditingMessage(window, state, message, wParam, lParam, result)) return result;
+      return DefWindowProc(window, message, wParam, lParam);
+    }
   }
 }
 

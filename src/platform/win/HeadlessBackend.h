@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,10 +33,18 @@ class HeadlessBackend : public Backend {
   std::uint32_t Now() override { return now_; }
   int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption,
                      unsigned flags) override;
+  // A clipboard of the process's own.
+  std::optional<std::string> ClipboardText() override { return clipboard_; }
+  bool SetClipboardText(std::string_view text) override {
+    clipboard_ = std::string(text);
+    return true;
+  }
 
   // ---- For tests and the scripted runner
 
   void Advance(std::uint32_t ms) { now_ += ms; }
+  // Empties the clipboard (no text on it).
+  void ClearClipboard() { clipboard_.reset(); }
   // An event delivered by the next PumpEvents (it calls the Input functions of Backend.h).
   void Inject(std::function<void()> event) { events_.push_back(std::move(event)); }
   // Mouse input at a point of a window's client area (converted to the screen).
@@ -65,6 +74,7 @@ class HeadlessBackend : public Backend {
   std::map<HWND, Presentation> presented_;
   MessageBoxHandler messageBox_;
   IdleHandler idle_;
+  std::optional<std::string> clipboard_;
 };
 
 // The installed backend when it is the headless one, else null.

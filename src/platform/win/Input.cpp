@@ -55,6 +55,14 @@ bool IsPress(unsigned message) {
   return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_LBUTTONDBLCLK;
 }
 
+// Keys and characters go to the keyboard grab (an open menu), else to the focus window, else to
+// the active window.
+HWND KeyTarget() {
+  auto& s = State();
+  if (Live(s.keyboardGrab)) return s.keyboardGrab;
+  return Live(s.focus) ? s.focus : s.active;
+}
+
 // The window under a screen point for input: null when the point hits nothing or a disabled
 // window (which takes the input of everything inside it).
 HWND InputTarget(POINT screenPoint) {
@@ -140,11 +148,10 @@ void InputMouse(unsigned message, POINT screenPoint) {
 }
 
 void InputKey(unsigned virtualKey, bool down) {
-  auto& s = State();
   virtualKey &= 0xFF;
   const bool wasDown = Down(virtualKey);
   SetDown(virtualKey, down);
-  HWND target = Live(s.focus) ? s.focus : s.active;
+  HWND target = KeyTarget();
   if (!Live(target) || !EnabledChain(target) || !EnabledChain(GetAncestorRoot(target))) {
     Queue(nullptr, WM_NULL, 0, 0);
     return;
@@ -161,8 +168,7 @@ void InputKey(unsigned virtualKey, bool down) {
 }
 
 void InputChar(char32_t character) {
-  auto& s = State();
-  HWND target = Live(s.focus) ? s.focus : s.active;
+  HWND target = KeyTarget();
   if (!Live(target) || !EnabledChain(target) || !EnabledChain(GetAncestorRoot(target))) return;
   char16_t units[2] = {u'?', 0};
   std::size_t count = 1;

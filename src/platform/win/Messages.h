@@ -38,6 +38,9 @@ inline constexpr unsigned WM_DRAWITEM = 0x002B;
 inline constexpr unsigned WM_SETFONT = 0x0030;
 inline constexpr unsigned WM_WINDOWPOSCHANGING = 0x0046;
 inline constexpr unsigned WM_WINDOWPOSCHANGED = 0x0047;
+// wParam: the window clicked; lParam: the pointer's screen position, or -1 (both halves 0xFFFF)
+// when the keyboard asked for the menu.
+inline constexpr unsigned WM_CONTEXTMENU = 0x007B;
 inline constexpr unsigned WM_NCDESTROY = 0x0082;
 inline constexpr unsigned WM_GETDLGCODE = 0x0087;
 inline constexpr unsigned WM_KEYDOWN = 0x0100;
@@ -59,6 +62,12 @@ inline constexpr unsigned WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr unsigned WM_RBUTTONDOWN = 0x0204;
 inline constexpr unsigned WM_RBUTTONUP = 0x0205;
 inline constexpr unsigned WM_CAPTURECHANGED = 0x0215;
+// Clipboard and undo commands of edit controls.
+inline constexpr unsigned WM_CUT = 0x0300;
+inline constexpr unsigned WM_COPY = 0x0301;
+inline constexpr unsigned WM_PASTE = 0x0302;
+inline constexpr unsigned WM_CLEAR = 0x0303;
+inline constexpr unsigned WM_UNDO = 0x0304;
 inline constexpr unsigned WM_USER = 0x0400;
 
 // Edit control.
@@ -66,6 +75,9 @@ inline constexpr unsigned EM_GETSEL = 0x00B0;
 inline constexpr unsigned EM_SETSEL = 0x00B1;
 inline constexpr unsigned EM_REPLACESEL = 0x00C2;
 inline constexpr unsigned EM_LIMITTEXT = 0x00C5;
+inline constexpr unsigned EM_CANUNDO = 0x00C6;
+inline constexpr unsigned EM_UNDO = 0x00C7;
+inline constexpr unsigned EM_EMPTYUNDOBUFFER = 0x00CD;
 inline constexpr unsigned EM_SETREADONLY = 0x00CF;
 inline constexpr unsigned EN_CHANGE = 0x0300;
 
@@ -217,8 +229,11 @@ inline constexpr unsigned VK_LEFT = 0x25;
 inline constexpr unsigned VK_UP = 0x26;
 inline constexpr unsigned VK_RIGHT = 0x27;
 inline constexpr unsigned VK_DOWN = 0x28;
+inline constexpr unsigned VK_INSERT = 0x2D;
 inline constexpr unsigned VK_DELETE = 0x2E;
+inline constexpr unsigned VK_APPS = 0x5D;  // the Menu key
 inline constexpr unsigned VK_F4 = 0x73;
+inline constexpr unsigned VK_F10 = 0x79;
 
 // Mouse key state (wParam of mouse messages).
 inline constexpr unsigned MK_LBUTTON = 0x0001;

@@ -1,7 +1,8 @@
 #pragma once
 // The native control classes of the windowing stand-in: "BUTTON" (push, default push, owner-drawn
 // and radio buttons), "EDIT" (single line) and "COMBOBOX" (the drop-down style: an edit part with
-// a list that drops down below it), plus the drop-down list's own popup class.
+// a list that drops down below it), plus the drop-down list's own popup class and the pop-up
+// menu's class (PopupMenu.h).
 //
 // RegisterNativeClasses registers them all; it may be called any number of times, and the window
 // core calls it before it looks a class name up.

@@ -108,5 +108,6 @@ inline gfx::HBRUSH ParentColorBrush(HWND control, unsigned message, HDC dc, gfx:
 void RegisterButtonClass();
 void RegisterEditClass();
 void RegisterComboBoxClasses();
+void RegisterPopupMenuClass();  // PopupMenu.cpp
 
 }  // namespace pw::win::native

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/win/HeadlessBackend.h"
 #include "platform/win/NativeClasses.h"
@@ -95,6 +96,7 @@ void DestroyTree(HWND window) {
 
   if (s.focus == window) s.focus = nullptr;
   if (s.capture == window) s.capture = nullptr;
+  if (s.keyboardGrab == window) s.keyboardGrab = nullptr;
   if (s.active == window) s.active = nullptr;
   if (s.lastClickWindow == window) s.lastClickValid = false;
   std::erase_if(s.timers, [window](const Timer& t) { return t.window == window; });
@@ -811,6 +813,16 @@ bool ReleaseCapture() {
 
 HWND GetCapture() {
   return State().capture;
+}
+
+HWND SetKeyboardGrab(HWND window) {
+  auto& s = State();
+  return std::exchange(s.keyboardGrab, Live(window) ? window : nullptr);
+}
+
+HWND GetKeyboardGrab() {
+  auto& s = State();
+  return Live(s.keyboardGrab) ? s.keyboardGrab : nullptr;
 }
 
 short GetKeyState(unsigned virtualKey) {

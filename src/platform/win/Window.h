@@ -154,6 +154,11 @@ HWND GetActiveWindow();
 HWND SetCapture(HWND window);
 bool ReleaseCapture();
 HWND GetCapture();
+// An open pop-up menu takes the keyboard without taking the focus: while a grab is set, keys and
+// characters go to that window instead of the focus window. Null ends it; it also ends when the
+// window goes. Returns the previous grab.
+HWND SetKeyboardGrab(HWND window);
+HWND GetKeyboardGrab();
 // Key state as the last input left it: the high bit (negative value) when down.
 short GetKeyState(unsigned virtualKey);
 

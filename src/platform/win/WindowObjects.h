@@ -68,6 +68,7 @@ struct WindowingState {
   HWND focus = nullptr;
   HWND active = nullptr;
   HWND capture = nullptr;
+  HWND keyboardGrab = nullptr;
   // Bit 0x80: down, bit 0x01: toggled; as input arrives, and as of the last input message taken.
   std::array<std::uint8_t, 256> keys{};
   std::array<std::uint8_t, 256> syncKeys{};

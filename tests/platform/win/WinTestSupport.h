@@ -44,6 +44,7 @@ class WinTest : public ::testing::Test {
     log.clear();
     watched.clear();
     hooks.clear();
+    names().clear();  // handles of earlier tests' windows come back for new ones
     static bool registered = [] {
       WindowClass c;
       c.name = kClass;
