@@ -97,10 +97,14 @@ void TCustomForm::LoadFromResources() {
   InitializeControls();
   const bool found = LoadFormResources(*this, TForm::classInfo);
   if (!found) throw EResNotFound(LoadMessage(MessageId::ResourceNotFound, {ClassName()}));
-  if (oldCreateOrder_) AfterConstruction();
+  if (oldCreateOrder_) DoCreate();
 }
 
 void TCustomForm::AfterConstruction() {
+  if (!oldCreateOrder_) DoCreate();
+}
+
+void TCustomForm::DoCreate() {
   try {
     Raise(OnCreate, this);
   } catch (...) {

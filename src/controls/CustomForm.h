@@ -28,11 +28,13 @@ class TCustomForm : public TWinControl {
   ~TCustomForm() override;
 
   // Reads the streams of the class chain below TForm into this window and completes it; raises
-  // EResNotFound "Resource %s not found" when there is none. OnCreate runs afterwards, from
-  // AfterConstruction.
+  // EResNotFound "Resource %s not found" when there is none. With OldCreateOrder, OnCreate runs
+  // here, once every stream is read.
   void LoadFromResources();
-  // The last step of construction: runs OnCreate, reporting what it raises.
+  // The last step of construction: runs OnCreate unless LoadFromResources ran it.
   void AfterConstruction();
+  // Runs OnCreate, reporting what it raises.
+  void DoCreate();
 
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle style);
