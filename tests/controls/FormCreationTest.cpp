@@ -16,7 +16,8 @@
 #include "platform/sys/EmbeddedResources.h"
 #include "platform/win/Window.h"
 
-// Windows made by MakeForm from descriptions embedded as resources: when OnCreate runs.
+// Windows made by MakeForm from descriptions embedded as resources: when OnCreate runs, and a
+// description that shows its window.
 
 namespace pw {
 namespace {
@@ -66,12 +67,16 @@ constexpr char kUnstatedOrder[] = "TUnstatedOrderForm";
 constexpr char kBaseLayer[] = "TBaseLayerForm";
 constexpr char kOldOrderLayer[] = "TOldOrderLayerForm";
 constexpr char kNewOrderLayer[] = "TNewOrderLayerForm";
+constexpr char kShown[] = "TShownForm";
+constexpr char kShownOldOrder[] = "TShownOldOrderForm";
 using TOldOrderForm = TDescribedForm<kOldOrder>;
 using TNewOrderForm = TDescribedForm<kNewOrder>;
 using TUnstatedOrderForm = TDescribedForm<kUnstatedOrder>;
 using TBaseLayerForm = TDescribedForm<kBaseLayer>;
 using TOldOrderLayerForm = TDescribedForm<kOldOrderLayer, TBaseLayerForm>;
 using TNewOrderLayerForm = TDescribedForm<kNewOrderLayer, TBaseLayerForm>;
+using TShownForm = TDescribedForm<kShown>;
+using TShownOldOrderForm = TDescribedForm<kShownOldOrder>;
 
 void Bool(TFormWriter& w, std::string_view name, bool value) {
   w.WriteShortText(name);
@@ -114,6 +119,7 @@ struct StoredResource {
 
 std::vector<StoredResource> BuildResources() {
   const auto none = [](TFormWriter&) {};
+  const auto visible = [](TFormWriter& w) { Bool(w, "Visible", true); };
   std::vector<StoredResource> stored = {
       {"TOLDORDERFORM", Description("TOldOrderForm", true, none)},
       {"TNEWORDERFORM", Description("TNewOrderForm", false, none)},
@@ -121,6 +127,8 @@ std::vector<StoredResource> BuildResources() {
       {"TBASELAYERFORM", Description("TBaseLayerForm", false, none)},
       {"TOLDORDERLAYERFORM", Description("TOldOrderLayerForm", std::nullopt, none, true)},
       {"TNEWORDERLAYERFORM", Description("TNewOrderLayerForm", false, none, true)},
+      {"TSHOWNFORM", Description("TShownForm", false, visible)},
+      {"TSHOWNOLDORDERFORM", Description("TShownOldOrderForm", std::nullopt, visible)},
   };
   for (StoredResource& r : stored) r.size = r.bytes.size();
   return stored;
@@ -172,6 +180,28 @@ TEST_F(FormCreation, OnCreateRunsOnceInEitherOrderAfterEveryLayerIsRead) {
     EXPECT_EQ(form->creates, 1);
     EXPECT_EQ(form->edit1AtCreate, "layer 2");
     EXPECT_EQ(form->ComponentCount(), 1);
+  }
+}
+
+TEST_F(FormCreation, ADescriptionThatSetsVisibleShowsTheWindowWhenConstructionEnds) {
+  for (bool oldOrder : {true, false}) {
+    SCOPED_TRACE(oldOrder ? "old order" : "new order");
+    std::unique_ptr<TCreateForm> form;
+    if (oldOrder) {
+      form = Make<TShownOldOrderForm>();
+    } else {
+      form = Make<TShownForm>();
+    }
+    EXPECT_EQ(form->creates, 1);
+    EXPECT_FALSE(form->visibleAtCreate) << "the window is still hidden in OnCreate";
+    EXPECT_TRUE(form->Visible());
+    ASSERT_TRUE(form->HandleAllocated());
+    EXPECT_TRUE(win::IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(win::IsWindowVisible(form->Edit1->Handle()));
+    form->SetVisible(false);
+    EXPECT_FALSE(win::IsWindowVisible(form->Handle()));
+    form->SetVisible(true);
+    EXPECT_TRUE(win::IsWindowVisible(form->Handle()));
   }
 }
 
