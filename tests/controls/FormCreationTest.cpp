@@ -134,7 +134,7 @@ std::vector<StoredResource> BuildResources() {
   return stored;
 }
 
-// Runs OnCreate's checks with a fresh window; the global reference is a local one.
+// MakeForm, with a reference of its own.
 template <class Form>
 std::unique_ptr<Form> Make() {
   Form* reference = nullptr;
