@@ -133,11 +133,12 @@ void TForm1::Edit2Exit(TObject*) {
 }
 
 void TForm1::BitBtn1Click(TObject*) {
-  const Extended mass = Guarded([] {
-    Extended p = Calculator.UnitWeight * Calculator.ProfileLength;
-    p = p * static_cast<Extended>(Calculator.Quantity);
-    return p / 1000;
-  });
+  // Each operation is checked on its own: the first one that faults ends the calculation, as a
+  // trapping unit would, before a later one can raise another flag (an overflow times a zero
+  // quantity would also be invalid).
+  Extended p = Guarded([] { return Calculator.UnitWeight * Calculator.ProfileLength; });
+  p = Guarded([p] { return p * static_cast<Extended>(Calculator.Quantity); });
+  const Extended mass = Guarded([p] { return p / 1000; });
   Calculator.TotalMass = mass;
   Calculator.ResultText = FormatExtended(Calculator.TotalMass, 4, 1);
   Label7->SetCaption(Calculator.ResultText + " kg");

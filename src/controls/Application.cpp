@@ -3,7 +3,6 @@
 #include <dlfcn.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -23,13 +22,18 @@ namespace pw {
 const TClassInfo TApplication::classInfo{"TApplication", &TComponent::classInfo};
 
 std::string TitleFromModuleName(std::string_view path) {
-  const auto slash = path.find_last_of("/\\");
-  std::string title(slash == std::string_view::npos ? path : path.substr(slash + 1));
+  // The file system names files in UTF-8; the title is narrow text of the process code page.
+  const std::string name = sys::WideToNarrow(sys::Utf8ToWide(path));
+  const auto slash = name.find_last_of("/\\");
+  std::string title = slash == std::string::npos ? name : name.substr(slash + 1);
   title = title.substr(0, title.find('.'));
-  for (std::size_t i = 1; i < title.size(); ++i) {
-    title[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(title[i])));
-  }
-  return title;
+  // Every character after the first goes through the system's lower-casing.
+  const std::u16string wide = sys::NarrowToWide(title);
+  if (wide.empty()) return title;
+  const bool pair = wide.size() > 1 && wide[0] >= 0xD800 && wide[0] <= 0xDBFF;
+  const std::size_t first = pair ? 2 : 1;
+  return sys::WideToNarrow(wide.substr(0, first) +
+                           sys::LowerCase(std::u16string_view(wide).substr(first)));
 }
 
 std::string ErrorBoxText(std::string_view message) {

@@ -30,6 +30,7 @@ constexpr TPropInfo kFormProperties[] = {
     IntegerProperty<&TCustomForm::ClientWidth, &TCustomForm::SetClientWidth>("ClientWidth"),
     BoolProperty<&TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder>("OldCreateOrder"),
     IntegerProperty<&TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch>("PixelsPerInch"),
+    BoolProperty<&TCustomForm::Visible, &TCustomForm::SetVisibleChecked>("Visible"),
     EventProperty<&TCustomForm::OnCreate>("OnCreate"),
 };
 
@@ -95,12 +96,25 @@ TCustomForm::~TCustomForm() {
 
 void TCustomForm::LoadFromResources() {
   InitializeControls();
-  const bool found = LoadFormResources(*this, TForm::classInfo);
+  creating_ = true;
+  bool found = false;
+  try {
+    found = LoadFormResources(*this, TForm::classInfo);
+  } catch (...) {
+    creating_ = false;
+    throw;
+  }
+  creating_ = false;
   if (!found) throw EResNotFound(LoadMessage(MessageId::ResourceNotFound, {ClassName()}));
-  if (oldCreateOrder_) AfterConstruction();
+  if (oldCreateOrder_) DoCreate();
 }
 
 void TCustomForm::AfterConstruction() {
+  if (!oldCreateOrder_) DoCreate();
+  if (std::exchange(visibleWhenCreated_, false)) SetVisible(true);
+}
+
+void TCustomForm::DoCreate() {
   try {
     Raise(OnCreate, this);
   } catch (...) {
@@ -332,6 +346,10 @@ void TCustomForm::Release() {
 // ---- Showing and the window's messages
 
 void TCustomForm::SetVisibleChecked(bool visible) {
+  if (creating_) {
+    visibleWhenCreated_ = visible;
+    return;
+  }
   if (showingOrHiding_) {
     throw EInvalidOperation("Cannot change Visible in OnShow or OnHide");
   }

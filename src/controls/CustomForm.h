@@ -28,11 +28,14 @@ class TCustomForm : public TWinControl {
   ~TCustomForm() override;
 
   // Reads the streams of the class chain below TForm into this window and completes it; raises
-  // EResNotFound "Resource %s not found" when there is none. OnCreate runs afterwards, from
-  // AfterConstruction.
+  // EResNotFound "Resource %s not found" when there is none. With OldCreateOrder, OnCreate runs
+  // here, once every stream is read.
   void LoadFromResources();
-  // The last step of construction: runs OnCreate, reporting what it raises.
+  // The last step of construction: runs OnCreate unless LoadFromResources ran it, then shows the
+  // window if its description set Visible.
   void AfterConstruction();
+  // Runs OnCreate, reporting what it raises.
+  void DoCreate();
 
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle style);
@@ -96,6 +99,10 @@ class TCustomForm : public TWinControl {
   void RequestClose();
   // True unless OnCloseQuery says otherwise.
   bool QueryCanClose();
+  // The published Visible: while the window's streams are read, only noted for the end of
+  // construction; in OnShow or OnHide, EInvalidOperation "Cannot change Visible in OnShow or
+  // OnHide".
+  void SetVisibleChecked(bool visible);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
@@ -115,7 +122,6 @@ class TCustomForm : public TWinControl {
   // Destroys the window later, from a message posted to itself.
   void Release();
   void RunShowEvent(const TNotifyEvent& event);
-  void SetVisibleChecked(bool visible);
   void SetWindowFocus();
 
  protected:
@@ -129,6 +135,8 @@ class TCustomForm : public TWinControl {
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TBorderIcons borderIcons_ = 0b111;  // system menu, minimise, maximise
   bool oldCreateOrder_ = false;
+  bool creating_ = false;            // set while LoadFromResources reads the streams
+  bool visibleWhenCreated_ = false;  // a stream set Visible while creating
   int pixelsPerInch_;
   int textHeight_ = 0;
   int storedClientWidth_ = 0;

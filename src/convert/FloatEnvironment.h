@@ -26,7 +26,9 @@ bool InvalidOrOverflowRaised();
 // overflow); all flags are cleared first.
 void CheckFloatExceptions();
 
-// Evaluates `compute` with the flags cleared, then checks them as above.
+// Evaluates `compute` with the flags cleared, then checks them as above. The flags do not tell
+// which operation raised them, so a computation whose faults must surface at the operation that
+// caused them guards each operation on its own.
 template <class Compute>
 Extended Guarded(Compute&& compute) {
   ClearFloatExceptions();

@@ -33,6 +33,7 @@ const std::vector<Entry>& Table() {
       {MessageId::InvalidComponentName, "''%s'' is not a valid component name"},
       {MessageId::DuplicateComponentName, "A component named %s already exists"},
       {MessageId::DuplicateClass, "A class named %s already exists"},
+      {MessageId::NestingTooDeep, "Component records nested too deeply"},
       {MessageId::CannotShowModal, "Cannot make a visible window modal"},
       {MessageId::CannotFocus, "Cannot focus a disabled or invisible window"},
       {MessageId::InsertLineError, "Unable to insert a line"},

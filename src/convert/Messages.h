@@ -28,6 +28,7 @@ enum class MessageId : std::uint16_t {
   InvalidComponentName = 65510,    // "''%s'' is not a valid component name"
   DuplicateComponentName = 65511,  // "A component named %s already exists"
   DuplicateClass = 65512,          // "A class named %s already exists"
+  NestingTooDeep = 65513,          // "Component records nested too deeply"
   // Windows.
   CannotShowModal = 65490,    // "Cannot make a visible window modal"
   CannotFocus = 65491,        // "Cannot focus a disabled or invisible window"

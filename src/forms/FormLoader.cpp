@@ -81,6 +81,24 @@ const TClassInfo* FindFieldClass(const TClassInfo& owner, std::string_view class
   return nullptr;
 }
 
+// One more component record inside those being read; past the limit the reading stops before
+// the stack runs out.
+class RecordNesting {
+ public:
+  explicit RecordNesting(TReader& reader) : reader_(reader) {
+    if (reader.RecordDepth() >= kMaxRecordNesting) {
+      throw EReadError(LoadMessage(MessageId::NestingTooDeep));
+    }
+    reader.SetRecordDepth(reader.RecordDepth() + 1);
+  }
+  ~RecordNesting() { reader_.SetRecordDepth(reader_.RecordDepth() - 1); }
+  RecordNesting(const RecordNesting&) = delete;
+  RecordNesting& operator=(const RecordNesting&) = delete;
+
+ private:
+  TReader& reader_;
+};
+
 // Assigns each recorded component reference, or an empty one when the name is not found.
 void ResolveFixups(TReader& reader) {
   auto& fixups = reader.Fixups();
@@ -135,6 +153,7 @@ const TClassInfo& ResolveComponentClass(TReader& reader, std::string_view classN
 }
 
 void ReadComponentRecord(TReader& reader) {
+  const RecordNesting nesting(reader);
   const FlagsPrefix prefix = reader.ReadFlagsPrefix();
   const std::string className = reader.ReadShortText();
   const std::string name = reader.ReadShortText();

@@ -12,6 +12,11 @@
 
 namespace pw {
 
+// How deep component records may nest below the root: far beyond what a real window needs, well
+// within the stack. A deeper record stops the reading with EReadError "Component records nested
+// too deeply".
+inline constexpr int kMaxRecordNesting = 256;
+
 // Reads one component record below the reader's current root, creating the component.
 void ReadComponentRecord(TReader& reader);
 

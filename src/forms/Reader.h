@@ -125,6 +125,9 @@ class TReader {
   void SetCurrentComponent(TComponent* component) { current_ = component; }
   // Component references met while reading, resolved by form instantiation.
   std::vector<Fixup>& Fixups() { return fixups_; }
+  // How many component records are being read, one inside the other.
+  int RecordDepth() const { return recordDepth_; }
+  void SetRecordDepth(int depth) { recordDepth_ = depth; }
 
  private:
   // Buffered bytes; "Stream read error" when the stream has no more.
@@ -172,6 +175,7 @@ class TReader {
   std::string pendingName_;  // the defined property being looked for
   bool pending_ = false;     // true until a declaration claims it
   std::vector<Fixup> fixups_;
+  int recordDepth_ = 0;
 };
 
 }  // namespace pw

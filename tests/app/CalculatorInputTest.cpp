@@ -204,6 +204,26 @@ TEST_F(CalculatorInput, SizesChosenWithTheMouseTheArrowsAndByTyping) {
   EXPECT_TRUE(input_.boxes.empty());
 }
 
+// The drop-down selects its whole text when the keyboard brings the focus, so typed text replaces
+// it and completes afresh.
+TEST_F(CalculatorInput, TypingASizeAgainAfterTabbingBackReplacesTheText) {
+  UserInput::Click(*form_->Edit1);
+  UserInput::Key(win::VK_TAB, true);
+  ASSERT_EQ(Focused(), "ComboBox1");
+  UserInput::Type("L 25x4");
+  EXPECT_EQ(form_->ComboBox1->Text(), "L 25x4");
+  EXPECT_EQ(form_->ComboBox1->ItemIndex(), 2);
+  UserInput::Key(win::VK_TAB);
+  UserInput::Key(win::VK_TAB, true);
+  ASSERT_EQ(Focused(), "ComboBox1");
+  UserInput::Type("L 30x3");
+  EXPECT_EQ(form_->ComboBox1->Text(), "L 30x3");
+  EXPECT_EQ(form_->ComboBox1->ItemIndex(), 3);
+  UserInput::Backend().Advance(1000);  // the next click on the length box is no double click
+  TypeInto(*form_->Edit1, "1000");
+  EXPECT_EQ(Calc(), " 1.4 kg");
+}
+
 TEST_F(CalculatorInput, TheSelectedFamilysIconAndRadioButtonChangeNothing) {
   UserInput::Click(*form_->ComboBox1);
   UserInput::Key(win::VK_DOWN);

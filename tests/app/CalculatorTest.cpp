@@ -135,6 +135,23 @@ TEST_F(Calculator_, OverflowKeepsTheLastResult) {
   EXPECT_EQ(Calc(), "20.4 kg");
 }
 
+TEST_F(Calculator_, OverflowFaultsBeforeAZeroQuantityCanMakeItInvalid) {
+  form_->Image4->Click();
+  EnterLength("6000");
+  ASSERT_EQ(Calc(), "122.4 kg");
+  EnterLength("1e4932");
+  EnterQuantity("0");
+  try {
+    form_->BitBtn1->Click();
+    FAIL() << "no exception";
+  } catch (const EMathError& e) {
+    EXPECT_NE(dynamic_cast<const EOverflow*>(&e), nullptr) << e.Message();
+    EXPECT_EQ(e.Message(), "Floating point overflow");
+  }
+  EXPECT_EQ(Calculator.ResultText, "122.4");
+  EXPECT_EQ(form_->Label7->Caption(), "122.4 kg");
+}
+
 TEST_F(Calculator_, ChoosingAFamilyFillsItsSizesAndTakesTheFirstWeight) {
   int changes = 0;
   auto handler = form_->ComboBox1->OnChange;

@@ -248,6 +248,34 @@ class ShowcaseFromTheCalculator : public ::testing::Test {
   std::size_t next_ = 0;
 };
 
+// A press on a thumbnail, Alt+F4 while the button is down, then the release: the window under the
+// press has gone, so nothing is clicked.
+TEST_F(ShowcaseFromTheCalculator, NoClickAfterTheWindowUnderThePressHasGone) {
+  TForm3& show = *showcase_;
+  const gfx::POINT slide3 = UserInput::WindowPoint(*show.Image4);
+  OpenShowcase({
+      [&] {
+        UserInput::Backend().InjectMouse(win::WM_MOUSEMOVE, show.Handle(), slide3);
+        UserInput::Backend().InjectMouse(win::WM_LBUTTONDOWN, show.Handle(), slide3);
+        UserInput::Backend().InjectKey(win::VK_MENU, true);
+        UserInput::Backend().InjectKey(win::VK_F4, true);
+        UserInput::Backend().InjectKey(win::VK_F4, false);
+        UserInput::Backend().InjectKey(win::VK_MENU, false);
+      },
+  });
+  ASSERT_FALSE(show.Visible());
+  EXPECT_EQ(win::GetCapture(), nullptr);
+  UserInput::Mouse(win::WM_LBUTTONUP, show, slide3);
+  EXPECT_EQ(show.Edit1->Text(), "0");
+  EXPECT_TRUE(input_.boxes.empty());
+  OpenShowcase({
+      [&] {
+        EXPECT_EQ(show.Edit1->Text(), "0") << "the thumbnails, as before";
+        UserInput::Backend().InjectClose(show.Handle());
+      },
+  });
+}
+
 TEST_F(ShowcaseFromTheCalculator, RunsModallyAndReopensOnTheSlideLeft) {
   TForm1& calc = *calculator_;
   TForm3& show = *showcase_;

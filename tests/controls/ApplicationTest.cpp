@@ -18,6 +18,25 @@ TEST(ApplicationTitle, IsTheExecutablesNameUpToItsFirstDotInLowerCaseAfterTheFir
   EXPECT_EQ(TitleFromModuleName(""), "");
 }
 
+// The file name comes in UTF-8 and the title is narrow text in the process code page, lower-cased
+// beyond ASCII.
+TEST(ApplicationTitle, LowerCasesEveryCharacterAfterTheFirstInTheProcessCodePage) {
+  const int codePage = sys::CodePage();
+  sys::SetCodePage(sys::kCodePageUtf8);
+  EXPECT_EQ(TitleFromModuleName("/opt/PR\u00DCFUNG.EXE"), "Pr\u00FCfung");
+  EXPECT_EQ(TitleFromModuleName("/opt/\u00C9COLE.EXE"), "\u00C9cole");
+  EXPECT_EQ(TitleFromModuleName("/opt/\u0394\u0399\u0391.exe"), "\u0394\u03B9\u03B1");
+  sys::SetCodePage(sys::kCodePageWestern);
+  EXPECT_EQ(TitleFromModuleName("/opt/PR\u00DCFUNG.EXE"),
+            "Pr\xFC"
+            "fung");
+  EXPECT_EQ(TitleFromModuleName("/opt/\u00C9COLE.EXE"),
+            "\xC9"
+            "cole");
+  EXPECT_EQ(TitleFromModuleName("/opt/\u0394\u0399\u0391.exe"), "???");
+  sys::SetCodePage(codePage);
+}
+
 TEST(ErrorBoxes, AddAFullStopOnlyAfterACharacterThatSortsAfterIt) {
   EXPECT_EQ(ErrorBoxText("abc"), "abc.");
   EXPECT_EQ(ErrorBoxText("'12a' is not a valid floating point value"),

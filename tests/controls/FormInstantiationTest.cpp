@@ -102,12 +102,12 @@ class FormInstantiation : public ::testing::Test {
   void SetUp() override { InitializeControls(); }
   void TearDown() override { SetTextExtentMeasure(nullptr); }
 
-  // Reads the stream into a new window and completes it, as the window constructor does.
+  // Reads the stream into a new window and completes it; then OnCreate runs.
   std::unique_ptr<TTestForm> Read(const StreamBuilder& stream) {
     auto form = std::make_unique<TTestForm>(nullptr);
     TReadOnlyMemoryStream bytes(stream.w.Bytes());
     ReadFormRoot(bytes, *form);
-    form->AfterConstruction();
+    form->DoCreate();
     return form;
   }
 

@@ -192,6 +192,20 @@ TEST_F(Sessions, TheShowcaseRunsModallyAndKeepsItsSlide) {
   EXPECT_EQ(out.exitCode, 0);
 }
 
+// Each piece of input is handled before the next arrives: the second click of a double click on
+// the showcase button meets the disabled calculator, as on a desktop.
+TEST_F(Sessions, ADoubleClickOnTheShowcaseButtonOpensItOnce) {
+  const Output out =
+      RunSession("dblclick Form1 " + At(layout_.Control("Form1", "BitBtn2")) + "\nwindows\n");
+  for (const json& box : out.Events("messagebox")) ADD_FAILURE() << box.dump();
+  const json form3 = out.Window("Form3");
+  EXPECT_TRUE(form3["visible"]);
+  EXPECT_TRUE(form3["active"]);
+  EXPECT_TRUE(form3["modal"]);
+  EXPECT_FALSE(out.Window("Form1")["enabled"]);
+  EXPECT_EQ(out.exitCode, 0);
+}
+
 TEST_F(Sessions, InputEndingWhileTheShowcaseIsOpenEndsBothRuns) {
   const Output out = RunSession(Click("Form1", "BitBtn2") + "windows\n");
   EXPECT_TRUE(out.Window("Form3")["modal"]);

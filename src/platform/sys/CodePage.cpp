@@ -2,6 +2,7 @@
 
 #include <langinfo.h>
 #include <locale.h>
+#include <wctype.h>
 
 #include <algorithm>
 #include <array>
@@ -178,6 +179,19 @@ std::string WideToNarrow(std::u16string_view text) {
     narrow.push_back(IsHighSurrogate(c) || IsLowSurrogate(c) ? '?' : table.ToByte(c));
   });
   return narrow;
+}
+
+std::u16string LowerCase(std::u16string_view text) {
+  // The case mapping of Unicode, whatever the process locale: that of the built-in C.UTF-8.
+  static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+  std::u16string lower;
+  lower.reserve(text.size());
+  ForEachCodePoint(text, [&](char32_t c) {
+    const auto wide = static_cast<wint_t>(c);
+    AppendUtf16(lower, static_cast<char32_t>(unicode != locale_t{} ? towlower_l(wide, unicode)
+                                                                   : towlower(wide)));
+  });
+  return lower;
 }
 
 std::u16string Utf8ToWide(std::string_view text) {

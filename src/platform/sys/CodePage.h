@@ -28,6 +28,9 @@ std::u16string NarrowToWide(std::string_view text, int codePage);
 // Whether characters of the code page can take more than one byte (lead bytes exist).
 bool HasLeadBytes(int codePage);
 
+// The system's lower-casing of UTF-16 text, character by character, beyond ASCII ("Ü" to "ü").
+std::u16string LowerCase(std::u16string_view text);
+
 // Malformed UTF-8 sequences and unpaired surrogates become U+FFFD.
 std::u16string Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::u16string_view text);

@@ -415,7 +415,13 @@ LRESULT ComboProc(HWND combo, unsigned message, WPARAM wParam, LPARAM lParam) {
       if (HWND owner = GetParent(combo)) return SendMessage(owner, message, wParam, lParam);
       return 0;
     case WM_SETFOCUS:
-      if (state.edit) SetFocus(state.edit);
+      // The focus given to the combo box itself (the keyboard's way in) selects the whole text,
+      // so typing replaces it; a click into the edit part places the caret instead.
+      if (state.edit) {
+        SetFocus(state.edit);
+        if (GetFocus() == state.edit)
+          SendMessage(state.edit, EM_SETSEL, 0, static_cast<LPARAM>(-1));
+      }
       return 0;
     case WM_ENABLE:
       if (state.edit) EnableWindow(state.edit, wParam != 0);

@@ -29,10 +29,12 @@ void HeadlessBackend::PumpEvents(std::optional<std::uint32_t> timeoutMs) {
     if (timeoutMs) now_ += *timeoutMs;
     return;
   }
-  // Events injected while these are delivered wait for the next pump.
-  std::deque<std::function<void()>> batch;
-  batch.swap(events_);
-  for (auto& event : batch) event();
+  // One piece of input at a time, as a desktop gives it: input is routed when it arrives (to the
+  // capture, the focus, the window under the mouse), so what the previous piece led to (a modal
+  // window opened, a window disabled) must have been handled first.
+  const std::function<void()> event = std::move(events_.front());
+  events_.pop_front();
+  event();
 }
 
 int HeadlessBackend::ShowMessageBox(HWND owner, std::string_view text, std::string_view caption,

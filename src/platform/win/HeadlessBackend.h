@@ -1,8 +1,8 @@
 #pragma once
 // The display backend without a display: tests and scripted sessions. Its clock is virtual and
 // moves only when told to (or when the loop waits with a timeout and nothing is pending, so
-// timers fire deterministically); input is injected as events that the next PumpEvents
-// delivers; presented surfaces stay readable; message boxes are answered at once.
+// timers fire deterministically); input is injected as events that PumpEvents delivers one at a
+// time; presented surfaces stay readable; message boxes are answered at once.
 
 #include <cstdint>
 #include <deque>
@@ -45,7 +45,8 @@ class HeadlessBackend : public Backend {
   void Advance(std::uint32_t ms) { now_ += ms; }
   // Empties the clipboard (no text on it).
   void ClearClipboard() { clipboard_.reset(); }
-  // An event delivered by the next PumpEvents (it calls the Input functions of Backend.h).
+  // An event delivered by a later PumpEvents, one per call in the order injected (it calls the
+  // Input functions of Backend.h).
   void Inject(std::function<void()> event) { events_.push_back(std::move(event)); }
   // Mouse input at a point of a window's client area (converted to the screen).
   void InjectMouse(unsigned message, HWND window, POINT client);

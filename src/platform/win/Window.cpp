@@ -596,6 +596,9 @@ bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
   if ((flags & SWP_HIDEWINDOW) && visible) {
     ShowFlagChange(window, false);
     if (!Live(window)) return false;
+    // A hidden window lets go of the mouse: the release of a press it took goes elsewhere.
+    if (s.capture && (s.capture == window || IsChild(window, s.capture))) ReleaseCapture();
+    if (!Live(window)) return false;
     if (!window->IsChildWindow() && !(flags & SWP_NOACTIVATE) && (s.active == window))
       ActivateNext(window);
   }

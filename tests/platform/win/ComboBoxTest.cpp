@@ -82,8 +82,10 @@ TEST_F(ComboBoxTest, EditPartIsAnEditChildHoldingTheText) {
   EXPECT_EQ(GetClassName(edit), "EDIT");
   EXPECT_EQ(GetWindowText(edit), "ComboBox1");
   EXPECT_EQ(SendMessage(combo, WM_GETTEXTLENGTH), 9);
+  SendMessage(edit, EM_SETSEL, 9, 9);
   SetFocus(combo);
   EXPECT_EQ(GetFocus(), edit) << "the combo box hands the focus to its edit part";
+  EXPECT_EQ(SendMessage(edit, EM_GETSEL), MAKELPARAM(0, 9)) << "with the whole text selected";
   EXPECT_TRUE(SendMessage(edit, WM_GETDLGCODE) & DLGC_WANTARROWS);
 }
 

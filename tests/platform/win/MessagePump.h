@@ -2,6 +2,7 @@
 // Running the message loop in tests, on the headless backend, without waiting.
 
 #include "platform/win/Backend.h"
+#include "platform/win/HeadlessBackend.h"
 #include "platform/win/Window.h"
 
 namespace pw::win::testing {
@@ -16,10 +17,12 @@ inline void Drain() {
   }
 }
 
-// Delivers injected events, then handles the messages they caused.
+// Delivers injected events, each followed by the messages it caused.
 inline void Pump() {
-  CurrentBackend().PumpEvents(0);
-  Drain();
+  do {
+    CurrentBackend().PumpEvents(0);
+    Drain();
+  } while (CurrentHeadlessBackend() != nullptr && CurrentHeadlessBackend()->HasPendingEvents());
 }
 
 }  // namespace pw::win::testing

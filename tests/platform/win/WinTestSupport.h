@@ -44,7 +44,7 @@ class WinTest : public ::testing::Test {
     log.clear();
     watched.clear();
     hooks.clear();
-    names().clear();  // handles of earlier tests' windows come back for new ones
+    names().clear();  // a new window may reuse the address of an earlier test's one
     static bool registered = [] {
       WindowClass c;
       c.name = kClass;

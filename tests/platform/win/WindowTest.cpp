@@ -255,6 +255,37 @@ TEST_F(WindowTest, CaptureChangesAreAnnounced) {
   EXPECT_EQ(log[1].lParam, 0);
 }
 
+// A window that is hidden or disabled lets go of the mouse, itself or through a child.
+TEST_F(WindowTest, HidingOrDisablingReleasesTheCapture) {
+  HWND top = Top("top");
+  HWND other = Top("other");
+  HWND child = Child(top, "child", 0, 0, 10, 10);
+  watched = {WM_CAPTURECHANGED};
+  SetCapture(top);
+  SetWindowPos(top, nullptr, 0, 0, 0, 0,
+               SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(GetCapture(), nullptr);
+  ShowWindow(top, SW_SHOW);
+  SetCapture(child);
+  ShowWindow(top, SW_HIDE);
+  EXPECT_EQ(GetCapture(), nullptr);
+  ShowWindow(top, SW_SHOW);
+  SetCapture(child);
+  ShowWindow(child, SW_HIDE);
+  EXPECT_EQ(GetCapture(), nullptr);
+  ShowWindow(child, SW_SHOW);
+  SetCapture(child);
+  EnableWindow(top, false);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_THAT(Trace(), ElementsAre(T("top", WM_CAPTURECHANGED), T("child", WM_CAPTURECHANGED),
+                                   T("child", WM_CAPTURECHANGED), T("child", WM_CAPTURECHANGED)));
+  // Hiding another window leaves the capture where it is.
+  EnableWindow(top, true);
+  SetCapture(top);
+  ShowWindow(other, SW_HIDE);
+  EXPECT_EQ(GetCapture(), top);
+}
+
 TEST_F(WindowTest, ReplacedProcedureCanChainToThePrevious) {
   HWND w = Top("w");
   WindowProc previous;
