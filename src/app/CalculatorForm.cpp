@@ -1,8 +1,8 @@
 #include "app/CalculatorForm.h"
 
 #include "app/ShowcaseForm.h"
+#include "app/calculation/BatchMass.h"
 #include "app/catalogue/Catalogue.h"
-#include "convert/FloatEnvironment.h"
 #include "convert/NumberText.h"
 #include "forms/StringList.h"
 #include "forms/TypeInfo.h"
@@ -133,14 +133,11 @@ void TForm1::Edit2Exit(TObject*) {
 }
 
 void TForm1::BitBtn1Click(TObject*) {
-  const Extended mass = Guarded([] {
-    Extended p = Calculator.UnitWeight * Calculator.ProfileLength;
-    p = p * static_cast<Extended>(Calculator.Quantity);
-    return p / 1000;
-  });
-  Calculator.TotalMass = mass;
-  Calculator.ResultText = FormatExtended(Calculator.TotalMass, 4, 1);
-  Label7->SetCaption(Calculator.ResultText + " kg");
+  const BatchMass mass =
+      WeighBatch(Calculator.UnitWeight, Calculator.ProfileLength, Calculator.Quantity);
+  Calculator.TotalMass = mass.kg;
+  Calculator.ResultText = mass.text;
+  Label7->SetCaption(MassCaption(mass));
 }
 
 void TForm1::Image1Click(TObject*) {
