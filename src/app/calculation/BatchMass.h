@@ -21,6 +21,10 @@ struct BatchMass {
 // turn its infinity into an invalid operation. Raises EOverflow, EInvalidOp or EZeroDivide.
 BatchMass WeighBatch(Extended unitWeight, Extended lengthMm, std::int32_t quantity);
 
+// total + mass, rounded in extended precision and checked like the steps above (a sum of masses
+// beyond the extended range raises EOverflow).
+Extended AddMass(Extended total, Extended mass);
+
 inline constexpr std::string_view kMassUnit = " kg";
 
 // The result as the window shows it: the text followed by the unit ("122.4 kg").

@@ -18,7 +18,6 @@
 #include "app/cli/Version.h"
 #include "controls/Application.h"
 #include "convert/Exceptions.h"
-#include "convert/FloatEnvironment.h"
 #include "convert/NumberText.h"
 
 namespace pw::cli {
@@ -283,7 +282,7 @@ int WeighList(std::istream& in, std::string_view name, OutputFormat format, std:
     writer->Item(item);
     if (totalFailed) continue;
     try {
-      total.kg = Guarded([&] { return total.kg + item.mass.kg; });
+      total.kg = AddMass(total.kg, item.mass.kg);
     } catch (const Exception& error) {
       err << name << ": the total at line " << line.number << ": " << ErrorBoxText(error.Message())
           << '\n';

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +24,7 @@ constexpr std::uint32_t kLimbBase = 1'000'000'000;  // nine decimal digits per l
 class Decimal {
  public:
   explicit Decimal(std::uint64_t v) {
+    limbs_.reserve(8);
     do {
       limbs_.push_back(static_cast<std::uint32_t>(v % kLimbBase));
       v /= kLimbBase;
@@ -52,12 +56,14 @@ class Decimal {
   }
 
   std::string Digits() const {
-    std::string text = std::to_string(limbs_.back());
-    for (auto it = limbs_.rbegin() + 1; it != limbs_.rend(); ++it) {
-      const std::string limb = std::to_string(*it);
-      text.append(9 - limb.size(), '0');
-      text += limb;
+    std::string text(limbs_.size() * 9, '0');
+    char* out = text.data();
+    out = std::to_chars(out, out + 9, limbs_.back()).ptr;
+    for (auto it = limbs_.rbegin() + 1; it != limbs_.rend(); ++it, out += 9) {
+      std::uint32_t limb = *it;
+      for (int i = 8; i >= 0; --i, limb /= 10) out[i] = static_cast<char>('0' + limb % 10);
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return text;
   }
 
@@ -105,11 +111,12 @@ std::string SpecialText(const ExtendedBits& bits) {
   return {};
 }
 
-// Significant digits d (no leading zero) of the value d[0].d[1..] x 10^exponent, written out.
-std::string Positional(const std::string& digits, int exponent) {
+// Significant digits d (no leading zero) of the value d[0].d[1..] x 10^exponent, written out:
+// positional for exponents from -7 to 20, else "d.ddde±x".
+std::string Positional(const std::string& digits, int exponent, bool scientific) {
   const int n = static_cast<int>(digits.size());
   std::string text;
-  if (exponent > 20 || exponent < -7) {
+  if (scientific || exponent > 20 || exponent < -7) {
     text += digits[0];
     if (n > 1) text += '.' + digits.substr(1);
     text += 'e';
@@ -124,6 +131,23 @@ std::string Positional(const std::string& digits, int exponent) {
   return text;
 }
 
+// The text of the digits that the scanner reads back to exactly these bits, if any. The scanner
+// gives a long string of digits (such as the zeros of a large whole number) a different rounding
+// from the same digits with an exponent, so the text is checked as it is written; when only the
+// exponent form reads back, that is the text.
+std::optional<std::string> ReadBackText(const std::string& digits, int exponent,
+                                        const ExtendedBits& bits) {
+  for (bool scientific : {false, true}) {
+    std::string text = Positional(digits, exponent, scientific);
+    // The scanner takes the process's decimal separator where the text has its point.
+    std::string scanned = text;
+    std::replace(scanned.begin(), scanned.end(), '.', DecimalSeparator());
+    const auto value = ScanExtended(scanned);
+    if (value && BitsOf(*value) == bits) return text;
+  }
+  return std::nullopt;
+}
+
 // The digit string plus one unit in its last place; false when it grows a digit (all nines).
 bool Increment(std::string& digits) {
   for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
@@ -136,6 +160,31 @@ bool Increment(std::string& digits) {
   digits.insert(digits.begin(), '1');
   digits.pop_back();
   return false;
+}
+
+// Values of everyday size with a few decimals (lengths such as 2500.5) are found without the
+// exact expansion: the integer nearest to x * 10^d, for the fewest decimals d that read back.
+// The result is the same, as fewer decimals at the same size are fewer significant digits.
+std::optional<std::string> FewDecimals(const ExtendedBits& bits) {
+  constexpr int kMaxDecimals = 6;
+  const Extended x = FromBits(bits);
+  if (!(x >= 1e-3L && x < 1e15L)) return std::nullopt;
+  Extended scale = 1;
+  for (int d = 0; d <= kMaxDecimals; ++d, scale *= 10) {
+    const Extended scaled = x * scale;
+    if (scaled >= 1e18L) break;
+    const auto m = static_cast<std::uint64_t>(std::llrint(scaled));
+    if (m == 0) continue;
+    char text[24];
+    const auto count =
+        static_cast<std::size_t>(std::to_chars(text, text + sizeof text, m).ptr - text);
+    std::string digits(text, count);
+    digits.resize(digits.find_last_not_of('0') + 1);
+    if (auto readBack = ReadBackText(digits, static_cast<int>(count) - 1 - d, bits)) {
+      return readBack;
+    }
+  }
+  return std::nullopt;
 }
 
 // Past this many significant digits the exact expansion is given as it is.
@@ -168,17 +217,11 @@ std::string ShortestDecimal(Extended x) {
   if (std::string special = SpecialText(bits); !special.empty()) return special;
   const std::string sign = (bits.signExponent & 0x8000) != 0 ? "-" : "";
   bits.signExponent &= kExponentAllOnes;
+  if (auto quick = FewDecimals(bits)) return sign + *quick;
   const auto [exact, fraction] = ExactDigitsOf(bits);
   const int exactCount = static_cast<int>(exact.size());
   // The value is exact[0].exact[1..] x 10^exponent.
   const int exponent = exactCount - 1 - fraction;
-
-  // Reads "DIGITSeE" back; no decimal separator is involved.
-  auto readsBack = [&](const std::string& digits, int digitsExponent) {
-    const int scale = digitsExponent - static_cast<int>(digits.size()) + 1;
-    const auto value = ScanExtended(digits + 'e' + std::to_string(scale));
-    return value && BitsOf(*value) == bits;
-  };
 
   for (int n = 1; n < std::min(exactCount, kMaxShortDigits); ++n) {
     // The n-digit texts below and above the value; the nearer one (ties to even) is tried
@@ -195,13 +238,13 @@ std::string ShortestDecimal(Extended x) {
     for (int i = 0; i < 2; ++i) {
       auto [digits, digitsExponent] = candidates[aboveNearer ? 1 - i : i];
       digits.resize(digits.find_last_not_of('0') + 1);
-      if (readsBack(digits, digitsExponent)) return sign + Positional(digits, digitsExponent);
+      if (auto text = ReadBackText(digits, digitsExponent, bits)) return sign + *text;
     }
   }
   // The exact expansion itself.
   std::string digits = exact;
   digits.resize(digits.find_last_not_of('0') + 1);
-  return sign + Positional(digits, exponent);
+  return sign + Positional(digits, exponent, false);
 }
 
 }  // namespace pw::cli

@@ -15,7 +15,9 @@ std::string ExactDecimal(Extended x);
 
 // The shortest decimal that the program's own scanner reads back to exactly the same extended
 // value ("0.882", "20.4", "6000"); plain positional notation for exponents from -7 to 20, else
-// "d.ddde±x". Among texts of the same length the one nearest the value is preferred.
+// "d.ddde±x". Among texts of the same length the one nearest the value is preferred. Far from
+// everyday sizes, where the scanner rounds more than once, a value that no text of up to 40
+// digits reads back to is given by its exact expansion.
 std::string ShortestDecimal(Extended x);
 
 }  // namespace pw::cli
