@@ -34,16 +34,17 @@ generate() {
 }
 generate "$lines" > "$work/big.csv"
 generate 1000 > "$work/small.csv"
-echo "cut list: $(wc -l < "$work/big.csv") lines, $(du -m "$work/big.csv" | cut -f1) MB"
+echo "cut list: $(wc -l < "$work/big.csv") lines, $(du -m "$work/big.csv" | cut -f1) MB;" \
+  "load average $(cut -d' ' -f1 /proc/loadavg) on $(nproc) cores"
 
 measure() {
   local list=$1 format=$2
-  /usr/bin/time -f '%e %M' -o "$work/time" "$program" weigh --list "$list" --format "$format" \
-    > "$work/out" 2> "$work/err"
+  /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$program" weigh --list "$list" \
+    --format "$format" > "$work/out" 2> "$work/err"
   local code=$?
-  read -r seconds peak < "$work/time"
-  echo "$(basename "$list" .csv) list, --format $format: $seconds s, peak memory $peak KiB," \
-    "exit $code, $(wc -l < "$work/out") output lines"
+  read -r seconds user system peak < "$work/time"
+  echo "$(basename "$list" .csv) list, --format $format: $seconds s wall ($user s user," \
+    "$system s system), peak memory $peak KiB, exit $code, $(wc -l < "$work/out") output lines"
 }
 for format in text csv json; do
   measure "$work/big.csv" "$format"

@@ -175,9 +175,16 @@ std::optional<std::string> FewDecimals(const ExtendedBits& bits) {
     if (scaled >= 1e18L) break;
     const auto m = static_cast<std::uint64_t>(std::llrint(scaled));
     if (m == 0) continue;
-    char text[24];
+    char text[32];
     const auto count =
         static_cast<std::size_t>(std::to_chars(text, text + sizeof text, m).ptr - text);
+    // The exponent form first: cheap, and the written text reads back only if it does.
+    char* end = text + count;
+    *end++ = 'e';
+    *end++ = '-';
+    *end++ = static_cast<char>('0' + d);
+    const auto value = ScanExtended(std::string_view(text, static_cast<std::size_t>(end - text)));
+    if (!value || BitsOf(*value) != bits) continue;
     std::string digits(text, count);
     digits.resize(digits.find_last_not_of('0') + 1);
     if (auto readBack = ReadBackText(digits, static_cast<int>(count) - 1 - d, bits)) {
