@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include <unistd.h>
@@ -186,6 +187,27 @@ TEST_F(CommandLine, TotalBeyondTheRangeAndFiles) {
   EXPECT_NE(file.out.find("\nIPB 100,20.4,2.5,1000,51.0,"), std::string::npos) << file.out;
   const auto bad = RunCommand({"weigh", "--list", "-"}, "U 30,x\n");
   EXPECT_EQ(bad.err.substr(0, 19), "(standard input):1:");
+}
+
+TEST_F(CommandLine, OverlongLinesAndUnwritableOutput) {
+  // A 10 MB line without an end, after a good one: reported, nothing kept of it.
+  const auto huge = RunCommand({"weigh", "--list", "-", "--format", "csv"},
+                               "U 30,1000\n" + std::string(10 * 1024 * 1024, '5'));
+  EXPECT_EQ(huge.code, 2);
+  EXPECT_EQ(huge.err,
+            "(standard input):2: Longer than 65536 bytes.\n"
+            "profile-weight: 1 bad line in (standard input); no total\n");
+  EXPECT_EQ(
+      huge.out,
+      "designation,unit_weight_kg_m,length_mm,quantity,mass_kg,mass_kg_exact\n"
+      "U 30,4.27,1000,1,4.3,4.2699999999999999999826527652402319290558807551860809326171875\n");
+
+  std::istringstream in;
+  std::ostream nowhere(nullptr);  // every write fails
+  std::ostringstream err;
+  const std::string_view args[] = {"catalogue"};
+  EXPECT_EQ(cli::RunCommandLine(args, in, nowhere, err), 74);
+  EXPECT_EQ(err.str(), "profile-weight: the output cannot be written\n");
 }
 
 }  // namespace
