@@ -10,16 +10,11 @@ namespace pw {
 BatchMass WeighBatch(Extended unitWeight, Extended lengthMm, std::int32_t quantity) {
   const auto count = static_cast<Extended>(quantity);
   // Products of finite values raise no invalid operation and no division by zero, and an
-  // overflow leaves an infinity: a chain of finite values raised nothing the environment
-  // enables, so reading the flags (which costs more than the arithmetic) is needed only when
-  // some value is not finite.
-  const Extended weighed = unitWeight * lengthMm;
-  const Extended counted = weighed * count;
-  const Extended mass = counted / 1000;
-  if (std::isfinite(unitWeight) && std::isfinite(lengthMm) && std::isfinite(weighed) &&
-      std::isfinite(counted) && std::isfinite(mass)) {
-    return {mass, FormatExtended(mass, 4, 1)};
-  }
+  // overflow leaves an infinity, which every later step keeps (or turns into NaN): a finite
+  // mass means that nothing the environment enables was raised, so the flags (which cost more
+  // to read than the arithmetic) are needed only for a mass that is not finite.
+  const Extended mass = unitWeight * lengthMm * count / 1000;
+  if (std::isfinite(mass)) return {mass, FormatExtended(mass, 4, 1)};
   // Again, step by step, from volatile copies: the compiler would otherwise reuse the products
   // above, which were computed before the flags were cleared.
   volatile Extended weight = unitWeight;
@@ -33,7 +28,7 @@ BatchMass WeighBatch(Extended unitWeight, Extended lengthMm, std::int32_t quanti
 
 Extended AddMass(Extended total, Extended mass) {
   const Extended sum = total + mass;
-  if (std::isfinite(total) && std::isfinite(mass) && std::isfinite(sum)) return sum;
+  if (std::isfinite(sum)) return sum;  // as above: a finite sum raised nothing
   volatile Extended a = total;
   volatile Extended b = mass;
   return Guarded([&] { return a + b; });

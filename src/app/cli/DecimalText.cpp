@@ -174,17 +174,11 @@ std::optional<std::string> FewDecimals(const ExtendedBits& bits) {
     const Extended scaled = x * scale;
     if (scaled >= 1e18L) break;
     const auto m = static_cast<std::uint64_t>(std::llrint(scaled));
-    if (m == 0) continue;
-    char text[32];
+    // Only an integer within rounding of x * 10^d can read back to x.
+    if (m == 0 || std::fabs(scaled - static_cast<Extended>(m)) > scaled * 0x1p-56L) continue;
+    char text[24];
     const auto count =
         static_cast<std::size_t>(std::to_chars(text, text + sizeof text, m).ptr - text);
-    // The exponent form first: cheap, and the written text reads back only if it does.
-    char* end = text + count;
-    *end++ = 'e';
-    *end++ = '-';
-    *end++ = static_cast<char>('0' + d);
-    const auto value = ScanExtended(std::string_view(text, static_cast<std::size_t>(end - text)));
-    if (!value || BitsOf(*value) != bits) continue;
     std::string digits(text, count);
     digits.resize(digits.find_last_not_of('0') + 1);
     if (auto readBack = ReadBackText(digits, static_cast<int>(count) - 1 - d, bits)) {
