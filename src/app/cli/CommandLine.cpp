@@ -1,6 +1,8 @@
 #include "app/cli/CommandLine.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -362,10 +364,9 @@ int RunCatalogue(std::span<const std::string_view> argv, std::ostream& out, std:
   if (const auto family = args.Value("--family")) {
     for (int f = 1; f <= catalogue::kFamilyCount; ++f) {
       const std::string_view prefix = catalogue::Family(f).prefix;
-      bool same = family->size() == prefix.size();
-      for (std::size_t i = 0; same && i < prefix.size(); ++i) {
-        same = ((*family)[i] & ~0x20) == prefix[i];
-      }
+      const bool same = std::equal(
+          family->begin(), family->end(), prefix.begin(), prefix.end(),
+          [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
       if (same) onlyFamily = f;
     }
     if (onlyFamily == 0) {
