@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   pw::cli::CutListParser parser;
   pw::cli::LineReader::Line line;
   while (reader.Next(line)) {
-    Require(line.tooLong || line.text.size() < pw::cli::LineReader::kMaxLineBytes);
+    Require(line.tooLong || line.text.size() <= pw::cli::LineReader::kMaxLineBytes);
     if (line.tooLong) continue;
     const auto parsed = parser.Parse(line.text);
     if (parsed.kind != pw::cli::CutListParser::Kind::kItem) continue;

@@ -66,9 +66,10 @@ TEST(LineReader, LinesAcrossBlocksAndOverlongLines) {
   EXPECT_EQ(withHuge[1], (ReadLine{2, "", true}));
   EXPECT_EQ(withHuge[2], (ReadLine{3, "U 30,1000", false}));
   EXPECT_EQ(withHuge[3], (ReadLine{4, "", true}));
-  // The longest line kept is whole.
-  const std::string longest(LineReader::kMaxLineBytes - 1, 'y');
+  // The longest line kept is whole; one byte more is too long.
+  const std::string longest(LineReader::kMaxLineBytes, 'y');
   EXPECT_EQ(ReadAll(longest + "\n")[0].text, longest);
+  EXPECT_EQ(ReadAll(longest + "y")[0], (ReadLine{1, "", true}));
 }
 
 std::vector<std::string> Fields(std::string_view line, std::string* error = nullptr) {

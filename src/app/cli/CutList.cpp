@@ -66,7 +66,7 @@ bool LineReader::Next(Line& line) {
       return true;
     }
     scanned = pos - begin_;
-    if (scanned >= kMaxLineBytes) {
+    if (scanned > kMaxLineBytes) {
       SkipLongLine();
       line = {{}, ++number_, true};
       return true;
