@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <optional>
@@ -292,7 +293,7 @@ int WeighList(std::istream& in, std::string_view name, OutputFormat format, std:
     }
   }
   if (in.bad()) {
-    err << kProgram << ": " << name << " cannot be read\n";
+    err << kProgram << ": cannot read '" << name << "' to its end\n";
     return kExitNoInput;
   }
   if (badLines > 0 || totalFailed) {
@@ -338,9 +339,12 @@ int RunWeigh(std::span<const std::string_view> argv, std::istream& in, std::ostr
         err);
   }
   if (*list == "-") return WeighList(in, "(standard input)", format, out, err);
-  std::ifstream file{std::string(*list), std::ios::binary};
-  if (!file) {
-    err << kProgram << ": cannot read '" << *list << "': " << std::strerror(errno) << '\n';
+  const std::string path(*list);
+  std::error_code ignored;
+  std::ifstream file{path, std::ios::binary};
+  if (!file || std::filesystem::is_directory(path, ignored)) {
+    const int error = file ? EISDIR : errno;
+    err << kProgram << ": cannot read '" << path << "': " << std::strerror(error) << '\n';
     return kExitNoInput;
   }
   return WeighList(file, *list, format, out, err);
