@@ -9,6 +9,7 @@
 #include "controls/Application.h"
 #include "convert/Exceptions.h"
 #include "convert/NumberText.h"
+#include "support/UserInput.h"
 
 namespace pw {
 namespace {
@@ -163,6 +164,72 @@ TEST_F(WindowAgreement, TheRegionalDecimalSeparator) {
   EXPECT_EQ(testing::RunCommand({"weigh", "--decimal", ",", "IPB 100", "2,5", "1000"}).out,
             "51.0 kg\n");
   EXPECT_EQ(DecimalSeparator(), '.');
+}
+
+// The window on screen, used with the mouse and the keyboard only, against the command: the
+// result label, or the text of the error box the user sees.
+class WindowByHand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetDecimalSeparator('.');
+    form_ = testing::MakeCalculatorWindow();
+    form_->SetVisible(true);
+    testing::UserInput::Settle();
+    testing::UserInput::Backend().Advance(1000);
+  }
+  void TearDown() override { form_.reset(); }
+
+  static void TypeInto(TWinControl& box, std::string_view text) {
+    testing::UserInput::Click(box);
+    testing::UserInput::Key(win::VK_END);
+    for (int i = 0; i < 24; ++i) testing::UserInput::Key(win::VK_BACK);
+    testing::UserInput::Type(text);
+  }
+
+  testing::UserInput input_;
+  std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(WindowByHand, SeededEntriesGiveTheCommandsAnswers) {
+  using testing::UserInput;
+  std::mt19937 random(1818);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const char* const lengths[] = {"6000", "2500.5", " 125 ", "3.5E3", "-40", "12a", "1e4931", ".5"};
+  const char* const quantities[] = {"1", "10", "$1F", "0", "-2", "2.5", "7 "};
+  TImage* const icons[] = {form_->Image1, form_->Image2, form_->Image3, form_->Image4};
+  int results = 0;
+  for (int round = 0; round < 16; ++round) {
+    // A different family each time, so its list starts at its first size.
+    const int family = (round + 1) % 4 + 1;
+    const auto sizes = catalogue::Family(family).sizes;
+    const int index = pick(static_cast<int>(sizes.size()));
+    const std::string length = lengths[pick(8)];
+    const std::string quantity = quantities[pick(7)];
+    input_.boxes.clear();
+    UserInput::Click(*icons[family - 1]);
+    UserInput::Click(*form_->ComboBox1);
+    for (int i = 0; i < index; ++i) UserInput::Key(win::VK_DOWN);
+    ASSERT_EQ(form_->ComboBox1->ItemIndex(), index);
+    TypeInto(*form_->Edit1, length);
+    TypeInto(*form_->Edit2, quantity);
+    UserInput::Click(*form_->BitBtn1);
+
+    const auto run = testing::RunCommand(
+        {"weigh", std::string(sizes[static_cast<std::size_t>(index)].designation), length,
+         quantity});
+    const std::string context = std::string(sizes[static_cast<std::size_t>(index)].designation) +
+                                " / " + length + " / " + quantity;
+    if (input_.boxes.empty()) {
+      EXPECT_EQ(run.code, 0) << context;
+      EXPECT_EQ(run.out, form_->Label7->Caption() + "\n") << context;
+      ++results;
+    } else {
+      EXPECT_EQ(run.code, 2) << context;
+      EXPECT_EQ(run.err, "profile-weight: " + input_.boxes[0].text + "\n") << context;
+    }
+  }
+  EXPECT_GT(results, 3);
+  EXPECT_LT(results, 14) << "error boxes are compared too";
 }
 
 }  // namespace
