@@ -121,6 +121,11 @@ TEST_F(CommandLine, WeighsACutListInEachFormat) {
 
   // The exact decimals of the extended masses (each checked by hand from the 64-bit
   // significands: 20.4 x 6000, rounded, / 1000, rounded).
+  // A value wider than its column still has a blank before it.
+  EXPECT_NE(RunCommand({"weigh", "--list", "-"}, "U 30,1e-3,2147483647\n")
+                .out.find("     0.001 2147483647 "),
+            std::string::npos);
+
   const auto csv = RunCommand({"weigh", "--list", "-", "--format", "csv"}, kCutList);
   EXPECT_EQ(
       csv.out,

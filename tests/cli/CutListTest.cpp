@@ -66,6 +66,12 @@ TEST(LineReader, LinesAcrossBlocksAndOverlongLines) {
   EXPECT_EQ(withHuge[1], (ReadLine{2, "", true}));
   EXPECT_EQ(withHuge[2], (ReadLine{3, "U 30,1000", false}));
   EXPECT_EQ(withHuge[3], (ReadLine{4, "", true}));
+  // A line a little over the limit that arrives whole with its end is too long as well.
+  const auto over =
+      ReadAll("U 30,1000\n" + std::string(LineReader::kMaxLineBytes + 4000, '7') + "\r\nU 40,1000");
+  ASSERT_EQ(over.size(), 3u);
+  EXPECT_EQ(over[1], (ReadLine{2, "", true}));
+  EXPECT_EQ(over[2], (ReadLine{3, "U 40,1000", false}));
   // The longest line kept is whole; one byte more is too long.
   const std::string longest(LineReader::kMaxLineBytes, 'y');
   EXPECT_EQ(ReadAll(longest + "\n")[0].text, longest);

@@ -60,7 +60,12 @@ bool LineReader::Next(Line& line) {
     std::size_t pos = begin_ + scanned;
     while (pos < end_ && data[pos] != '\n' && data[pos] != '\r') ++pos;
     if (pos < end_) {
-      Emit(line, pos);
+      // The buffer can hold more than a line may have, so a line found whole is measured too.
+      if (pos - begin_ > kMaxLineBytes) {
+        line = {{}, ++number_, true};
+      } else {
+        Emit(line, pos);
+      }
       next_ = pos + 1;
       skipLf_ = data[pos] == '\r';
       return true;

@@ -15,8 +15,10 @@ namespace {
 // Whole numbers below 2^63 are written straight away; they are their own shortest decimal.
 constexpr Extended kWholeLimit = 9223372036854775808.0L;
 
+// A right-aligned column keeps at least one blank before it, however wide its value.
 void AppendPadded(std::string& row, std::string_view text, std::size_t width, bool right) {
-  const std::size_t pad = text.size() < width ? width - text.size() : 0;
+  std::size_t pad = text.size() < width ? width - text.size() : 0;
+  if (right && pad == 0) pad = 1;
   if (right) row.append(pad, ' ');
   row += text;
   if (!right) row.append(pad, ' ');
