@@ -1,8 +1,8 @@
 #include "app/CalculatorForm.h"
 
 #include "app/ShowcaseForm.h"
+#include "app/calculation/BatchMass.h"
 #include "app/catalogue/Catalogue.h"
-#include "convert/FloatEnvironment.h"
 #include "convert/NumberText.h"
 #include "forms/StringList.h"
 #include "forms/TypeInfo.h"
@@ -133,15 +133,11 @@ void TForm1::Edit2Exit(TObject*) {
 }
 
 void TForm1::BitBtn1Click(TObject*) {
-  // Each operation is checked on its own: the first one that faults ends the calculation, as a
-  // trapping unit would, before a later one can raise another flag (an overflow times a zero
-  // quantity would also be invalid).
-  Extended p = Guarded([] { return Calculator.UnitWeight * Calculator.ProfileLength; });
-  p = Guarded([p] { return p * static_cast<Extended>(Calculator.Quantity); });
-  const Extended mass = Guarded([p] { return p / 1000; });
-  Calculator.TotalMass = mass;
-  Calculator.ResultText = FormatExtended(Calculator.TotalMass, 4, 1);
-  Label7->SetCaption(Calculator.ResultText + " kg");
+  const BatchMass mass =
+      WeighBatch(Calculator.UnitWeight, Calculator.ProfileLength, Calculator.Quantity);
+  Calculator.TotalMass = mass.kg;
+  Calculator.ResultText = mass.text;
+  Label7->SetCaption(MassCaption(mass));
 }
 
 void TForm1::Image1Click(TObject*) {
