@@ -43,5 +43,9 @@ void WriteBmp(const std::filesystem::path& path, const Raster& raster);
 void WriteJpeg(const std::filesystem::path& path, const Raster& raster);
 // A PNG file with alpha, from an ARGB32 cairo image surface.
 void WritePng(const std::filesystem::path& path, cairo_surface_t* surface);
+// An icon file (the icon directory followed by the images) whose images are the given PNG files,
+// each square, of at most 256 pixels.
+void WriteIconFile(const std::filesystem::path& path,
+                   const std::vector<std::filesystem::path>& pngFiles);
 
 }  // namespace pw::pictures
