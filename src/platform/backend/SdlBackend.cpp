@@ -208,8 +208,8 @@ bool SdlBackend::Create(HWND window, Entry& entry, std::uint32_t style, std::uin
 void SdlBackend::ApplyFrameHints(Entry& entry) {
   if (!entry.x11 || entry.popup) return;
   SetFrameFunctions(*entry.x11, entry.style);
-  SetPlacementHints(*entry.x11, Scaled(entry.frameX), Scaled(entry.frameY), Scaled(entry.width),
-                    Scaled(entry.height), entry.resizable);
+  SetPlacementHints(*entry.x11, POINT{Scaled(entry.frameX), Scaled(entry.frameY)},
+                    Scaled(entry.width), Scaled(entry.height), entry.resizable);
 }
 
 void SdlBackend::Place(Entry& entry, int frameX, int frameY) {

@@ -48,7 +48,8 @@ int SdlBackend::ShowMessageBox(HWND owner, std::string_view text, std::string_vi
   if (!scale_) LearnScale(box.get());
   if (auto native = NativeX11Window(box.get())) {
     SetFrameFunctions(*native, WS_CAPTION | WS_SYSMENU);
-    SetPlacementHints(*native, x, y, width, height, false);
+    const auto position = parent != nullptr ? std::optional<POINT>(POINT{x, y}) : std::nullopt;
+    SetPlacementHints(*native, position, width, height, false);
   }
   if (parent != nullptr) SDL_SetWindowModalFor(box.get(), parent);
   SDL_ShowWindow(box.get());

@@ -80,17 +80,19 @@ void SetFrameFunctions(const X11Window& window, std::uint32_t style) {
                   reinterpret_cast<const unsigned char*>(hints.data()), hints.size());
 }
 
-void SetPlacementHints(const X11Window& window, int x, int y, int width, int height,
-                       bool sizeable) {
+void SetPlacementHints(const X11Window& window, std::optional<gfx::POINT> position, int width,
+                       int height, bool sizeable) {
   Display* display = DisplayOf(window);
   XSizeHints* hints = XAllocSizeHints();
   if (hints == nullptr) return;
   long supplied = 0;
   if (!XGetWMNormalHints(display, window.window, hints, &supplied)) hints->flags = 0;
-  hints->flags |= USPosition | PPosition | PWinGravity;
-  hints->x = x;
-  hints->y = y;
-  hints->win_gravity = NorthWestGravity;
+  if (position) {
+    hints->flags |= USPosition | PPosition | PWinGravity;
+    hints->x = position->x;
+    hints->y = position->y;
+    hints->win_gravity = NorthWestGravity;
+  }
   if (sizeable) {
     hints->flags &= ~(PMinSize | PMaxSize);
   } else {

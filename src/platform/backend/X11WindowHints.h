@@ -30,9 +30,10 @@ std::string_view X11Resources(const X11Window& window);
 // WS_MINIMIZEBOX, WS_MAXIMIZEBOX): a box or function the style does not have is not offered.
 void SetFrameFunctions(const X11Window& window, std::uint32_t style);
 
-// WM_NORMAL_HINTS: the position as the program's (the frame's top-left corner goes there) and,
-// unless `sizeable`, the client size as both the smallest and the largest.
-void SetPlacementHints(const X11Window& window, int x, int y, int width, int height, bool sizeable);
+// WM_NORMAL_HINTS: the position, if given, as the program's (the frame's top-left corner goes
+// there) and, unless `sizeable`, the client size as both the smallest and the largest.
+void SetPlacementHints(const X11Window& window, std::optional<gfx::POINT> position, int width,
+                       int height, bool sizeable);
 
 // _NET_WM_ICON with every image (32-bit top-down bitmaps with alpha).
 void SetIcon(const X11Window& window, const std::vector<gfx::HBITMAP>& images);
