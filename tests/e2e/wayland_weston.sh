@@ -2,7 +2,7 @@
 # Runs profile-weight on a Wayland-only session: weston with its X11 backend nested in a private
 # Xvfb server (weston forwards the X input xdotool makes to its Wayland clients), the program
 # started without DISPLAY. The calculator appears (found on weston's plain black desktop in a
-# screenshot by the colour of its edges), its drop-down list drops down over it, and a length typed and a click on "Calc."
+# screenshot by the colour of its frame), its drop-down list drops down over it, and a length typed and a click on "Calc."
 # change the result. Exit 77 (skipped) when a tool is missing.
 set -u
 
@@ -58,15 +58,19 @@ found=
 for _ in $(seq 50); do
   kill -0 "$pid" 2> /dev/null || fail "the program ended"
   shot screen
-  # The window's edges are button face (212, 208, 200); the pointer weston draws is not.
+  # The window's edges are button face (212, 208, 200) all round: a connected area of that
+  # colour whose bounding box is the window's.
   found=$(convert "$work/screen.png" -fill white -opaque 'srgb(212,208,200)' -fill black \
-    +opaque white -trim -format '%w %h %X %Y' info: 2> /dev/null)
+    +opaque white -define connected-components:verbose=true -connected-components 8 null: \
+    2> /dev/null | sed -n 's/^ *[0-9]*: 387x455+\([0-9]*\)+\([0-9]*\) .*srgb(255,255,255)$/387 455 \1 \2/p')
   case $found in 387\ 455\ *) break ;; esac
   sleep 0.2
 done
 read -r width height left top <<< "$found"
-[ "$width" = 387 ] && [ "$height" = 455 ] ||
+if [ "$width" != 387 ] || [ "$height" != 455 ]; then
+  [ -n "${PW_E2E_KEEP:-}" ] && cp "$work/screen.png" "$PW_E2E_KEEP"
   fail "no 387 x 455 window on the Wayland desktop (found: $found)"
+fi
 left=$((left))
 top=$((top))
 
