@@ -34,8 +34,8 @@ class TApplication : public TComponent {
   bool HandleAllocated() const { return handle_ != nullptr; }
   // Shows the application window while at least one form is visible, hides it when none is.
   void UpdateVisible();
-  // The images (one per size, smallest first) of the icon of the application's windows, from the
-  // icon resource "MAINICON"; none without it.
+  // The images (one per size, as the icon resource "MAINICON" lists them) of the icon of the
+  // application's windows; none without that resource.
   const std::vector<gfx::HBITMAP>& Icon();
 
   // Runs the start-up hook, if one is installed.
