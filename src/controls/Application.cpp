@@ -99,11 +99,11 @@ TApplication::~TApplication() {
   DestroyComponents();
 }
 
-gfx::HBITMAP TApplication::Icon() {
+const std::vector<gfx::HBITMAP>& TApplication::Icon() {
   if (!iconLoaded_) {
     iconLoaded_ = true;
     if (auto bytes = sys::FindResource("MAINICON", sys::ResourceType::GroupIcon)) {
-      icon_ = gfx::DecodePng(*bytes);
+      icon_ = gfx::DecodeIconFile(*bytes);
     }
   }
   return icon_;
@@ -188,7 +188,7 @@ void TApplication::ShutDown() {
   DestroyComponents();
   primaryForm_ = nullptr;
   if (handle_ != nullptr) win::DestroyWindow(std::exchange(handle_, nullptr));
-  if (icon_ != nullptr) gfx::DeleteObject(std::exchange(icon_, nullptr));
+  for (gfx::HBITMAP image : std::exchange(icon_, {})) gfx::DeleteObject(image);
   iconLoaded_ = false;
 }
 

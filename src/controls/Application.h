@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "controls/CustomForm.h"
 #include "convert/Exceptions.h"
@@ -33,8 +34,9 @@ class TApplication : public TComponent {
   bool HandleAllocated() const { return handle_ != nullptr; }
   // Shows the application window while at least one form is visible, hides it when none is.
   void UpdateVisible();
-  // The icon of the application's windows, from the resource "MAINICON"; null without one.
-  gfx::HBITMAP Icon();
+  // The images (one per size, as the icon resource "MAINICON" lists them) of the icon of the
+  // application's windows; none without that resource.
+  const std::vector<gfx::HBITMAP>& Icon();
 
   // Runs the start-up hook, if one is installed.
   void Prepare();
@@ -86,7 +88,7 @@ class TApplication : public TComponent {
 
   std::string title_;
   win::HWND handle_ = nullptr;
-  gfx::HBITMAP icon_ = nullptr;
+  std::vector<gfx::HBITMAP> icon_;
   bool iconLoaded_ = false;
   bool shownByRule_ = false;  // the visibility the rule last gave the window
   bool quitRequested_ = false;

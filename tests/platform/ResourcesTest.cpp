@@ -44,6 +44,26 @@ TEST(Resources, AbsentNamesAreNotFound) {
     EXPECT_FALSE(FindResource(name, ResourceType::RcData).has_value()) << '"' << name << '"';
 }
 
+TEST(Resources, TheProgramIconHoldsItsThreeSizes) {
+  const auto icon = FindResource("MAINICON", ResourceType::GroupIcon);
+  ASSERT_TRUE(icon.has_value());
+  const auto& bytes = *icon;
+  ASSERT_GE(bytes.size(), 6u + 3 * 16);
+  EXPECT_EQ(bytes[2], 1);  // an icon
+  ASSERT_EQ(bytes[4], 3);  // images
+  const int sides[] = {16, 32, 48};
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    EXPECT_EQ(bytes[entry], sides[i]) << i;
+    EXPECT_EQ(bytes[entry + 1], sides[i]) << i;
+    // The image is a PNG within the resource.
+    const std::size_t size = bytes[entry + 8] | bytes[entry + 9] << 8 | bytes[entry + 10] << 16;
+    const std::size_t offset = bytes[entry + 12] | bytes[entry + 13] << 8 | bytes[entry + 14] << 16;
+    ASSERT_LE(offset + size, bytes.size()) << i;
+    EXPECT_EQ(std::string(bytes.begin() + offset + 1, bytes.begin() + offset + 4), "PNG") << i;
+  }
+}
+
 TEST(Resources, TypeMustMatch) {
   EXPECT_FALSE(FindResource("TFORM1", static_cast<ResourceType>(6)).has_value());
   EXPECT_FALSE(FindResource("TFORM3", static_cast<ResourceType>(3)).has_value());

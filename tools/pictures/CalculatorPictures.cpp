@@ -830,6 +830,10 @@ void DrawCalculatorPictures(const std::filesystem::path& root) {
   Save(root, "form1/G2.bmp", ShowcaseGlyph());
 
   for (int size : {16, 32, 48, 256}) WriteAppIcon(root, size);
+  // The program's icon resource: the sizes a desktop shows in title bars, taskbars and switchers.
+  WriteIconFile(root / "icon" / "profile-weight.ico",
+                {root / "icon" / "profile-weight-16.png", root / "icon" / "profile-weight-32.png",
+                 root / "icon" / "profile-weight-48.png"});
 }
 
 }  // namespace pw::pictures

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace pw::pictures {
@@ -150,6 +151,47 @@ void WritePng(const std::filesystem::path& path, cairo_surface_t* surface) {
   cairo_surface_flush(surface);
   if (cairo_surface_write_to_png(surface, path.c_str()) != CAIRO_STATUS_SUCCESS)
     throw std::runtime_error("cannot write " + path.string());
+}
+
+void WriteIconFile(const std::filesystem::path& path,
+                   const std::vector<std::filesystem::path>& pngFiles) {
+  std::vector<std::vector<std::uint8_t>> images;
+  for (const auto& file : pngFiles) {
+    std::ifstream in(file, std::ios::binary);
+    images.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!in && !in.eof()) throw std::runtime_error("cannot read " + file.string());
+  }
+  std::vector<std::uint8_t> out;
+  auto put16 = [&](unsigned value) {
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+  };
+  auto put32 = [&](std::size_t value) {
+    put16(static_cast<unsigned>(value & 0xFFFF));
+    put16(static_cast<unsigned>(value >> 16));
+  };
+  put16(0);  // reserved
+  put16(1);  // an icon
+  put16(static_cast<unsigned>(images.size()));
+  std::size_t offset = 6 + 16 * images.size();
+  for (const auto& image : images) {
+    // The PNG header holds the size: width at byte 16, height at byte 20 (big-endian).
+    if (image.size() < 24) throw std::runtime_error("not a PNG image");
+    const unsigned side = image[18] << 8 | image[19];
+    out.push_back(static_cast<std::uint8_t>(side >= 256 ? 0 : side));  // 0 stands for 256
+    out.push_back(static_cast<std::uint8_t>(side >= 256 ? 0 : side));
+    out.push_back(0);  // no palette
+    out.push_back(0);
+    put16(1);   // planes
+    put16(32);  // bits per pixel
+    put32(image.size());
+    put32(offset);
+    offset += image.size();
+  }
+  for (const auto& image : images) out.insert(out.end(), image.begin(), image.end());
+  std::ofstream file(path, std::ios::binary);
+  file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
+  if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace pw::pictures

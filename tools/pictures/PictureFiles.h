@@ -48,5 +48,9 @@ void AddJpegComment(std::vector<std::uint8_t>& jpeg, std::string_view comment);
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 // A PNG file with alpha, from an ARGB32 cairo image surface.
 void WritePng(const std::filesystem::path& path, cairo_surface_t* surface);
+// An icon file (the icon directory followed by the images) whose images are the given PNG files,
+// each square, of at most 256 pixels.
+void WriteIconFile(const std::filesystem::path& path,
+                   const std::vector<std::filesystem::path>& pngFiles);
 
 }  // namespace pw::pictures

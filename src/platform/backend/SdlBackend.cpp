@@ -1,21 +1,15 @@
 #include "platform/backend/SdlBackend.h"
 
-#include <SDL.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <limits>
-#include <string>
-#include <unordered_map>
+#include <string_view>
 
-#include "platform/backend/MessageBoxPainter.h"
-#include "platform/backend/SdlKeys.h"
+#include "platform/backend/DesktopScale.h"
 #include "platform/sys/CodePage.h"
 
 namespace pw::win {
@@ -32,216 +26,235 @@ int IgnoreWakeupsOfGoneWindows(Display* display, XErrorEvent* error) {
   return g_previousXErrorHandler != nullptr ? g_previousXErrorHandler(display, error) : 0;
 }
 
-struct WindowDeleter {
-  void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
-};
-using WindowPtr = std::unique_ptr<SDL_Window, WindowDeleter>;
-
-// The video subsystem, started for the lifetime of the object.
-class VideoSubsystem {
- public:
-  VideoSubsystem() : started_(SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {}
-  ~VideoSubsystem() {
-    if (!started_) return;
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    // The last one out also lets go of what SDL started for itself (its D-Bus connection).
-    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
-  }
-  VideoSubsystem(const VideoSubsystem&) = delete;
-  VideoSubsystem& operator=(const VideoSubsystem&) = delete;
-  bool started() const { return started_; }
-
- private:
-  bool started_;
-};
+// A window without a caption: a pop-up such as a combo box's list.
+bool IsPopup(std::uint32_t style) {
+  return (style & WS_POPUP) != 0 && (style & WS_CAPTION) != WS_CAPTION;
+}
 
 std::string TitleOf(std::string_view narrow) {
   return sys::WideToUtf8(sys::NarrowToWide(narrow));
 }
 
-bool Contains(const RECT& rect, int x, int y) {
-  return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+}  // namespace
+
+SdlBackend::SdlBackend(std::unique_ptr<VideoSubsystem> video, bool x11)
+    : video_(std::move(video)), x11_(x11), start_(SDL_GetTicks()) {
+  SDL_StartTextInput();
+  SDL_EventState(SDL_DROPFILE, SDL_DISABLE);
 }
 
-// Copies `area` of a 32-bit surface of ours into the SDL window's surface and shows it.
-void PresentBitmap(SDL_Window* window, gfx::HBITMAP bitmap, RECT area) {
-  gfx::BitmapInfo info;
-  if (bitmap == nullptr || !gfx::GetBitmapInfo(bitmap, info) || info.bitsPerPixel != 32 ||
-      info.bits == nullptr) {
+SdlBackend::~SdlBackend() {
+  windows_.clear();
+  SDL_StopTextInput();
+}
+
+void SdlBackend::WindowCreated(HWND window) {
+  windows_.try_emplace(window);
+  Sync(window);
+}
+
+void SdlBackend::WindowChanged(HWND window) {
+  windows_.try_emplace(window);
+  Sync(window);
+}
+
+void SdlBackend::WindowDestroyed(HWND window) {
+  auto found = windows_.find(window);
+  if (found == windows_.end()) return;
+  if (const HWND owner = found->second.shown ? found->second.layerOf : nullptr) {
+    const RECT where = found->second.layerRect;
+    windows_.erase(found);
+    Compose(owner, where);
     return;
   }
-  SDL_Surface* target = SDL_GetWindowSurface(window);
-  if (target == nullptr) return;
-  area.left = std::max(area.left, 0);
-  area.top = std::max(area.top, 0);
-  area.right = std::min({area.right, info.width, target->w});
-  area.bottom = std::min({area.bottom, info.height, target->h});
-  if (area.Empty()) return;
-
-  const Uint32 format = target->format->format;
-  const bool direct = format == SDL_PIXELFORMAT_XRGB8888 || format == SDL_PIXELFORMAT_ARGB8888;
-  if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
-  const auto* source = static_cast<const std::uint8_t*>(info.bits);
-  auto* destination = static_cast<std::uint8_t*>(target->pixels);
-  for (int y = area.top; y < area.bottom; ++y) {
-    const int memoryRow = info.topDown ? y : info.height - 1 - y;
-    const auto* from = source + static_cast<std::ptrdiff_t>(memoryRow) * info.stride +
-                       static_cast<std::ptrdiff_t>(area.left) * 4;
-    auto* to = destination + static_cast<std::ptrdiff_t>(y) * target->pitch;
-    if (direct) {
-      // Same byte order (B, G, R, X); the fourth byte is made opaque.
-      auto* out = reinterpret_cast<std::uint32_t*>(to) + area.left;
-      for (int x = 0; x < area.Width(); ++x) {
-        std::uint32_t pixel;
-        std::memcpy(&pixel, from + x * 4, 4);
-        out[x] = pixel | 0xFF000000u;
-      }
-    } else {
-      SDL_ConvertPixels(area.Width(), 1, SDL_PIXELFORMAT_XRGB8888, from, info.stride, format,
-                        to + area.left * target->format->BytesPerPixel, target->pitch);
-    }
-  }
-  if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-  const SDL_Rect rect{area.left, area.top, area.Width(), area.Height()};
-  SDL_UpdateWindowSurfaceRects(window, &rect, 1);
+  const bool hadKeyboard =
+      found->second.window && SDL_GetKeyboardFocus() == found->second.window.get();
+  if (found->second.window) byId_.erase(found->second.id);
+  windows_.erase(found);
+  if (hadKeyboard) RefocusActive();
 }
 
-class SdlBackend final : public Backend {
- public:
-  explicit SdlBackend(std::unique_ptr<VideoSubsystem> video)
-      : video_(std::move(video)), start_(SDL_GetTicks()) {
-    SDL_StartTextInput();
-    SDL_EventState(SDL_DROPFILE, SDL_DISABLE);
+void SdlBackend::Present(HWND window, gfx::HBITMAP /*surface*/, const RECT& dirty) {
+  Entry* entry = Find(window);
+  if (entry == nullptr || !entry->shown) return;
+  if (entry->layerOf != nullptr) {
+    Compose(entry->layerOf,
+            {entry->layerRect.left + dirty.left, entry->layerRect.top + dirty.top,
+             entry->layerRect.left + dirty.right, entry->layerRect.top + dirty.bottom});
+  } else {
+    Compose(window, dirty);
   }
-  ~SdlBackend() override {
-    windows_.clear();
-    SDL_StopTextInput();
+  if (reportFirstFrame_) {
+    // For start-up measurements: the wall-clock time once the first painted frame is shown.
+    reportFirstFrame_ = false;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(
+        stderr, "first painted frame at %lld ms\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
   }
+}
 
-  void WindowCreated(HWND window) override {
-    windows_.try_emplace(window);
-    Sync(window);
-  }
-  void WindowChanged(HWND window) override {
-    windows_.try_emplace(window);
-    Sync(window);
-  }
-  void WindowDestroyed(HWND window) override {
-    auto found = windows_.find(window);
-    if (found == windows_.end()) return;
-    const bool hadKeyboard =
-        found->second.window && SDL_GetKeyboardFocus() == found->second.window.get();
-    if (found->second.window) byId_.erase(found->second.id);
-    windows_.erase(found);
-    if (hadKeyboard) RefocusActive();
-  }
-
-  void Present(HWND window, gfx::HBITMAP surface, const RECT& dirty) override {
-    auto found = windows_.find(window);
-    if (found == windows_.end() || !found->second.window || !found->second.shown) return;
-    PresentBitmap(found->second.window.get(), surface, dirty);
-    if (reportFirstFrame_) {
-      // For start-up measurements: the wall-clock time once the first painted frame is shown.
-      reportFirstFrame_ = false;
-      const auto now = std::chrono::system_clock::now().time_since_epoch();
-      std::fprintf(stderr, "first painted frame at %lld ms\n",
-                   static_cast<long long>(
-                       std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+void SdlBackend::Compose(HWND window, const RECT& area) {
+  Entry* entry = Find(window);
+  if (entry == nullptr || !entry->shown || !entry->window || area.Empty()) return;
+  std::vector<Layer> layers{{GetWindowSurface(window), {0, 0}}};
+  for (const auto& [other, layer] : windows_) {
+    if (layer.layerOf == window && layer.shown && IsWindow(other)) {
+      layers.push_back({GetWindowSurface(other), {layer.layerRect.left, layer.layerRect.top}});
     }
   }
+  PresentLayers(entry->window.get(), layers, area);
+}
 
-  void PumpEvents(std::optional<std::uint32_t> timeoutMs) override {
-    SDL_Event event;
-    bool have;
-    if (!timeoutMs) {
-      have = SDL_WaitEvent(&event) != 0;
-    } else if (*timeoutMs == 0) {
-      have = SDL_PollEvent(&event) != 0;
-    } else {
-      const auto wait = std::min<std::uint32_t>(*timeoutMs, std::numeric_limits<int>::max());
-      have = SDL_WaitEventTimeout(&event, static_cast<int>(wait)) != 0;
+void SdlBackend::SyncLayer(HWND window, Entry& entry) {
+  const HWND before = entry.shown ? entry.layerOf : nullptr;
+  const RECT beforeRect = entry.layerRect;
+  RECT frame;
+  GetWindowRect(window, frame);
+  entry.popup = true;
+  if (!IsWindowVisible(window) || frame.Width() <= 0 || frame.Height() <= 0) {
+    entry.shown = false;
+    if (before != nullptr) Compose(before, beforeRect);
+    return;
+  }
+  // Over the window it belongs to, else over the one it came up from.
+  if (!entry.shown) {
+    HWND owner = GetParent(window);
+    if (ShownSdlWindow(owner) == nullptr) owner = GetActiveWindow();
+    if (ShownSdlWindow(owner) == nullptr) return;
+    entry.layerOf = owner;
+    entry.shown = true;
+  }
+  POINT origin{0, 0}, ownerOrigin{0, 0};
+  ClientToScreen(window, origin);
+  ClientToScreen(entry.layerOf, ownerOrigin);
+  RECT client;
+  GetClientRect(window, client);
+  entry.layerRect = {origin.x - ownerOrigin.x, origin.y - ownerOrigin.y,
+                     origin.x - ownerOrigin.x + client.Width(),
+                     origin.y - ownerOrigin.y + client.Height()};
+  if (before != nullptr && before != entry.layerOf) Compose(before, beforeRect);
+  Compose(entry.layerOf, before == entry.layerOf && !(beforeRect == entry.layerRect)
+                             ? RECT{std::min(beforeRect.left, entry.layerRect.left),
+                                    std::min(beforeRect.top, entry.layerRect.top),
+                                    std::max(beforeRect.right, entry.layerRect.right),
+                                    std::max(beforeRect.bottom, entry.layerRect.bottom)}
+                             : entry.layerRect);
+}
+
+void SdlBackend::LearnScale(SDL_Window* first) {
+  if (scale_) return;
+  const std::optional<double> wanted = ScaleOverride();
+  if (auto native = NativeX11Window(first)) {
+    scale_ = wanted ? *wanted : ScaleFromXResources(X11Resources(*native)).value_or(1.0);
+    return;
+  }
+  // Wayland: SDL gives high-density windows the output's scale in pixels per window unit and
+  // the compositor shows one unit as that many pixels; only what PW_SCALE asks beyond it is ours.
+  int units = 0, pixels = 0;
+  SDL_GetWindowSize(first, &units, nullptr);
+  SDL_GetWindowSizeInPixels(first, &pixels, nullptr);
+  const double output = units > 0 && pixels > 0 ? static_cast<double>(pixels) / units : 1.0;
+  scale_ = wanted ? *wanted / output : 1.0;
+}
+
+bool SdlBackend::Create(HWND window, Entry& entry, std::uint32_t style, std::uint32_t exStyle,
+                        const std::string& title) {
+  RECT frame, client;
+  GetWindowRect(window, frame);
+  GetClientRect(window, client);
+  const bool resizable = (style & WS_THICKFRAME) != 0;
+  const bool topmost = (exStyle & WS_EX_TOPMOST) != 0;
+  // Windows without a caption (pop-ups such as a combo box's list) get no frame and no taskbar
+  // entry; the window manager is asked not to treat them as application windows.
+  const bool popup = IsPopup(style);
+  Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
+  if (resizable && !popup) flags |= SDL_WINDOW_RESIZABLE;
+  if (popup) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
+  if (topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+  // X11 places the frame at the position given (the window manager adds its frame there);
+  // Wayland places toplevels itself.
+  const POINT at{frame.left, frame.top};
+  const int width = std::max(client.Width(), 1);
+  const int height = std::max(client.Height(), 1);
+  entry.window.reset(SDL_CreateWindow(title.c_str(), Scaled(at.x), Scaled(at.y), Scaled(width),
+                                      Scaled(height), flags));
+  if (!entry.window) {
+    SDL_Log("cannot create a window: %s", SDL_GetError());
+    return false;
+  }
+  SDL_Window* sdl = entry.window.get();
+  if (!scale_) {
+    LearnScale(sdl);
+    if (Scale() != 1.0) {
+      SDL_SetWindowSize(sdl, Scaled(width), Scaled(height));
+      SDL_SetWindowPosition(sdl, Scaled(at.x), Scaled(at.y));
     }
-    // One piece of input at a time: the window stand-in routes input when it arrives (to the
-    // capture, the focus), so what the previous piece led to (a list dropping down and taking
-    // the capture, say) must have happened first. Window events are taken in bulk.
-    while (have && !Handle(event)) have = SDL_PollEvent(&event) != 0;
   }
+  entry.id = SDL_GetWindowID(sdl);
+  byId_[entry.id] = window;
+  entry.popup = popup;
+  entry.x11 = NativeX11Window(sdl);
+  entry.title = title;
+  entry.frameX = frame.left, entry.frameY = frame.top;
+  entry.width = width, entry.height = height;
+  entry.style = style;
+  entry.resizable = resizable && !popup;
+  entry.topmost = topmost;
+  ApplyFrameHints(entry);
+  return true;
+}
 
-  std::uint32_t Now() override { return SDL_GetTicks() - start_; }
+void SdlBackend::ApplyFrameHints(Entry& entry) {
+  if (!entry.x11 || entry.popup) return;
+  SetFrameFunctions(*entry.x11, entry.style);
+  SetPlacementHints(*entry.x11, POINT{Scaled(entry.frameX), Scaled(entry.frameY)},
+                    Scaled(entry.width), Scaled(entry.height), entry.resizable);
+}
 
-  int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption,
-                     unsigned flags) override;
+void SdlBackend::Place(Entry& entry, int frameX, int frameY) {
+  entry.frameX = frameX, entry.frameY = frameY;
+  if (!x11_) return;  // Wayland toplevels are placed by the compositor
+  // SDL positions the client area, taking off the frame the window manager reported.
+  const RECT extents = entry.x11 ? FrameExtents(*entry.x11) : RECT{};
+  SDL_SetWindowPosition(entry.window.get(), Scaled(frameX) + extents.left,
+                        Scaled(frameY) + extents.top);
+}
 
-  // The desktop clipboard (X11 or Wayland), through SDL.
-  std::optional<std::string> ClipboardText() override {
-    if (!SDL_HasClipboardText()) return std::nullopt;
-    char* text = SDL_GetClipboardText();
-    if (text == nullptr) return std::nullopt;
-    std::string result(text);
-    SDL_free(text);
-    return result;
+void SdlBackend::ApplyIcon(Entry& entry, std::vector<gfx::HBITMAP> icon) {
+  entry.icon = std::move(icon);
+  if (entry.x11) {
+    SetIcon(*entry.x11, entry.icon);
+    return;
   }
-  bool SetClipboardText(std::string_view text) override {
-    return SDL_SetClipboardText(std::string(text).c_str()) == 0;
+  // Other drivers take one image: the largest.
+  gfx::HBITMAP largest = nullptr;
+  int largestWidth = 0;
+  for (gfx::HBITMAP image : entry.icon) {
+    gfx::BitmapInfo info;
+    if (gfx::GetBitmapInfo(image, info) && info.width > largestWidth) {
+      largest = image, largestWidth = info.width;
+    }
   }
-
- private:
-  struct Entry {
-    WindowPtr window;
-    Uint32 id = 0;
-    bool shown = false;
-    bool popup = false;  // created without a frame (drop-down lists and the like)
-    // What the SDL window was last given, to skip calls that change nothing.
-    std::string title;
-    int x = 0, y = 0, width = 0, height = 0;
-    bool resizable = false;
-    bool topmost = false;
-    SDL_Window* modalFor = nullptr;
-    gfx::HBITMAP icon = nullptr;
-  };
-
-  Entry* Find(HWND window) {
-    auto found = windows_.find(window);
-    return found == windows_.end() ? nullptr : &found->second;
+  gfx::BitmapInfo info;
+  if (largest == nullptr || !gfx::GetBitmapInfo(largest, info) || info.bits == nullptr ||
+      info.bitsPerPixel != 32 || !info.topDown) {
+    return;
   }
-  HWND FromId(Uint32 id) const {
-    auto found = byId_.find(id);
-    return found == byId_.end() ? nullptr : found->second;
+  if (SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+          info.bits, info.width, info.height, 32, info.stride, SDL_PIXELFORMAT_ARGB8888)) {
+    SDL_SetWindowIcon(entry.window.get(), surface);
+    SDL_FreeSurface(surface);
   }
-  SDL_Window* ShownSdlWindow(HWND window) {
-    Entry* entry = window ? Find(window) : nullptr;
-    return entry && entry->shown ? entry->window.get() : nullptr;
-  }
-
-  void Sync(HWND window);
-  // Gives the keyboard back to the active window after a window of ours that had it went away.
-  // Without a window manager X11 would otherwise leave the focus nowhere.
-  void RefocusActive() {
-    if (SDL_Window* active = ShownSdlWindow(GetActiveWindow())) SDL_SetWindowInputFocus(active);
-  }
-  void PresentAll(HWND window) {
-    Entry* entry = Find(window);
-    if (entry == nullptr || !entry->shown) return;
-    RECT client;
-    if (!GetClientRect(window, client)) return;
-    PresentBitmap(entry->window.get(), GetWindowSurface(window), client);
-  }
-  // Each returns whether it gave the window stand-in input.
-  bool Handle(const SDL_Event& event);
-  bool HandleWindowEvent(const SDL_WindowEvent& event);
-  bool Mouse(Uint32 windowId, unsigned message, int x, int y);
-
-  std::unique_ptr<VideoSubsystem> video_;  // first in, last out: outlives the windows
-  Uint32 start_;
-  std::unordered_map<HWND, Entry> windows_;
-  std::unordered_map<Uint32, HWND> byId_;
-  bool reportFirstFrame_ = std::getenv("PW_REPORT_FIRST_FRAME") != nullptr;
-  bool applying_ = false;  // inside Sync: window events it causes are not fed back
-};
+}
 
 void SdlBackend::Sync(HWND window) {
   Entry* entry = Find(window);
   if (entry == nullptr || !IsWindow(window)) return;
+  if (!x11_ && IsPopup(static_cast<std::uint32_t>(GetWindowLong(window, GWL_STYLE)))) {
+    SyncLayer(window, *entry);
+    return;
+  }
   RECT frame;
   GetWindowRect(window, frame);
   // A window of no size (the application's hidden owner window) has nothing to show.
@@ -257,40 +270,23 @@ void SdlBackend::Sync(HWND window) {
 
   const auto style = static_cast<std::uint32_t>(GetWindowLong(window, GWL_STYLE));
   const auto exStyle = static_cast<std::uint32_t>(GetWindowLong(window, GWL_EXSTYLE));
-  POINT origin{0, 0};
-  ClientToScreen(window, origin);
-  RECT client;
-  GetClientRect(window, client);
-  const int width = std::max(client.Width(), 1);
-  const int height = std::max(client.Height(), 1);
-  const bool resizable = (style & WS_THICKFRAME) != 0;
-  const bool topmost = (exStyle & WS_EX_TOPMOST) != 0;
   std::string title = TitleOf(GetWindowText(window));
 
   applying_ = true;
   if (!entry->window) {
-    // Windows without a caption (pop-ups such as a combo box's list) get no frame and no
-    // taskbar entry; the window manager is asked not to treat them as application windows.
-    const bool popup = (style & WS_POPUP) != 0 && (style & WS_CAPTION) != WS_CAPTION;
-    Uint32 flags = SDL_WINDOW_HIDDEN;
-    if (resizable && !popup) flags |= SDL_WINDOW_RESIZABLE;
-    if (popup) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
-    if (topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-    entry->window.reset(SDL_CreateWindow(title.c_str(), origin.x, origin.y, width, height, flags));
-    if (!entry->window) {
+    if (!Create(window, *entry, style, exStyle, title)) {
       applying_ = false;
-      SDL_Log("cannot create a window: %s", SDL_GetError());
       return;
     }
-    entry->id = SDL_GetWindowID(entry->window.get());
-    byId_[entry->id] = window;
-    entry->popup = popup;
-    entry->title = title;
-    entry->x = origin.x, entry->y = origin.y, entry->width = width, entry->height = height;
-    entry->resizable = resizable && !popup;
-    entry->topmost = topmost;
   } else {
     SDL_Window* sdl = entry->window.get();
+    RECT client;
+    GetClientRect(window, client);
+    const int width = std::max(client.Width(), 1);
+    const int height = std::max(client.Height(), 1);
+    const bool resizable = (style & WS_THICKFRAME) != 0;
+    const bool topmost = (exStyle & WS_EX_TOPMOST) != 0;
+    bool hintsChanged = false;
     if (title != entry->title) {
       SDL_SetWindowTitle(sdl, title.c_str());
       entry->title = std::move(title);
@@ -298,38 +294,40 @@ void SdlBackend::Sync(HWND window) {
     if (!entry->popup && resizable != entry->resizable) {
       SDL_SetWindowResizable(sdl, resizable ? SDL_TRUE : SDL_FALSE);
       entry->resizable = resizable;
+      hintsChanged = true;
+    }
+    if (style != entry->style) {
+      entry->style = style;
+      hintsChanged = true;
     }
     if (topmost != entry->topmost) {
       SDL_SetWindowAlwaysOnTop(sdl, topmost ? SDL_TRUE : SDL_FALSE);
       entry->topmost = topmost;
     }
     if (width != entry->width || height != entry->height) {
-      SDL_SetWindowSize(sdl, width, height);
+      SDL_SetWindowSize(sdl, Scaled(width), Scaled(height));
       entry->width = width, entry->height = height;
+      hintsChanged = true;
     }
-    if (origin.x != entry->x || origin.y != entry->y) {
-      SDL_SetWindowPosition(sdl, origin.x, origin.y);
-      entry->x = origin.x, entry->y = origin.y;
+    if (frame.left != entry->frameX || frame.top != entry->frameY) {
+      Place(*entry, frame.left, frame.top);
+      hintsChanged = true;
     }
+    if (hintsChanged) ApplyFrameHints(*entry);
   }
 
-  if (gfx::HBITMAP icon = GetWindowIcon(window); icon != entry->icon) {
-    entry->icon = icon;
-    gfx::BitmapInfo info;
-    if (icon != nullptr && gfx::GetBitmapInfo(icon, info) && info.bits != nullptr &&
-        info.bitsPerPixel == 32 && info.topDown) {
-      SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-          info.bits, info.width, info.height, 32, info.stride, SDL_PIXELFORMAT_ARGB8888);
-      if (surface != nullptr) {
-        SDL_SetWindowIcon(entry->window.get(), surface);
-        SDL_FreeSurface(surface);
-      }
-    }
+  if (std::vector<gfx::HBITMAP> icon = GetWindowIcon(window); icon != entry->icon) {
+    ApplyIcon(*entry, std::move(icon));
   }
 
-  // An owned window stays above its owner (transient for it) while the owner is on screen.
+  // An owned window stays above its owner (transient for it) while the owner is on screen; a
+  // window shown with an owner that is not (the application's hidden window) stays above the
+  // window that was active when it came up, as a dialog box stays above the window it serves.
   SDL_Window* owner = ShownSdlWindow(GetParent(window));
-  if (owner != nullptr && owner != entry->modalFor) {
+  if (owner == nullptr && !entry->shown && !entry->popup && GetActiveWindow() != window) {
+    owner = ShownSdlWindow(GetActiveWindow());
+  }
+  if (owner != nullptr && owner != entry->modalFor && owner != entry->window.get()) {
     SDL_SetWindowModalFor(entry->window.get(), owner);
     entry->modalFor = owner;
   }
@@ -344,218 +342,6 @@ void SdlBackend::Sync(HWND window) {
   if (!wasShown) PresentAll(window);
 }
 
-bool SdlBackend::Mouse(Uint32 windowId, unsigned message, int x, int y) {
-  HWND window = FromId(windowId);
-  if (window == nullptr || !IsWindow(window)) return false;
-  // Screen coordinates as the window stand-in places the window, so the point lands in it even
-  // when the window manager put the real window somewhere else.
-  POINT point{x, y};
-  ClientToScreen(window, point);
-  InputMouse(message, point);
-  return true;
-}
-
-bool SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
-  HWND window = FromId(event.windowID);
-  if (window == nullptr || !IsWindow(window)) return false;
-  Entry* entry = Find(window);
-  if (entry == nullptr) return false;
-  switch (event.event) {
-    case SDL_WINDOWEVENT_EXPOSED:
-      PresentAll(window);
-      return false;
-    case SDL_WINDOWEVENT_CLOSE:
-      InputClose(window);
-      return true;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-      // Pop-ups never take the activation from the window that opened them. A disabled window
-      // (one a modal window stands over) sends the user back to the active window.
-      if (entry->popup || GetActiveWindow() == window) return false;
-      if (IsWindowEnabled(window)) {
-        InputActivate(window);
-        return true;
-      }
-      if (SDL_Window* active = ShownSdlWindow(GetActiveWindow())) SDL_RaiseWindow(active);
-      return false;
-    case SDL_WINDOWEVENT_MOVED: {
-      if (applying_ || (event.data1 == entry->x && event.data2 == entry->y)) return false;
-      // The window manager placed the window: the window follows, frame included.
-      RECT frame;
-      POINT origin{0, 0};
-      if (!GetWindowRect(window, frame) || !ClientToScreen(window, origin)) return false;
-      entry->x = event.data1, entry->y = event.data2;
-      SetWindowPos(window, nullptr, event.data1 - (origin.x - frame.left),
-                   event.data2 - (origin.y - frame.top), 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      return true;
-    }
-    case SDL_WINDOWEVENT_SIZE_CHANGED: {
-      if (applying_ || (event.data1 == entry->width && event.data2 == entry->height)) {
-        return false;
-      }
-      if (!entry->resizable) return false;
-      RECT frame, client;
-      if (!GetWindowRect(window, frame) || !GetClientRect(window, client)) return false;
-      entry->width = event.data1, entry->height = event.data2;
-      SetWindowPos(window, nullptr, 0, 0, event.data1 + frame.Width() - client.Width(),
-                   event.data2 + frame.Height() - client.Height(),
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      PresentAll(window);
-      return true;
-    }
-    default:
-      return false;
-  }
-}
-
-bool SdlBackend::Handle(const SDL_Event& event) {
-  switch (event.type) {
-    case SDL_WINDOWEVENT:
-      return HandleWindowEvent(event.window);
-    case SDL_MOUSEMOTION:
-      if (event.motion.which == SDL_TOUCH_MOUSEID) return false;
-      return Mouse(event.motion.windowID, WM_MOUSEMOVE, event.motion.x, event.motion.y);
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-      if (event.button.which == SDL_TOUCH_MOUSEID) return false;
-      const bool down = event.type == SDL_MOUSEBUTTONDOWN;
-      unsigned message = 0;
-      if (event.button.button == SDL_BUTTON_LEFT) {
-        message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-      } else if (event.button.button == SDL_BUTTON_RIGHT) {
-        message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-      }
-      if (message == 0) return false;
-      return Mouse(event.button.windowID, message, event.button.x, event.button.y);
-    }
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-      if (auto key = VirtualKeyFromSdl(event.key.keysym.sym)) {
-        InputKey(*key, event.type == SDL_KEYDOWN);
-        return true;
-      }
-      return false;
-    case SDL_TEXTINPUT:
-      for (char32_t c : DecodeUtf8(event.text.text)) InputChar(c);
-      return true;
-    default:
-      return false;
-  }
-}
-
-int SdlBackend::ShowMessageBox(HWND owner, std::string_view text, std::string_view caption,
-                               unsigned flags) {
-  const MessageBoxLayout layout = LayoutMessageBox(text, flags);
-  Canvas canvas(layout.client.cx, layout.client.cy);
-  bool pressed = false;
-  PaintMessageBox(canvas.dc(), layout, text, flags, pressed);
-
-  // Centred over the owner, else over the active window, else on the first display.
-  SDL_Window* parent = ShownSdlWindow(owner);
-  if (parent == nullptr) parent = ShownSdlWindow(GetActiveWindow());
-  int x = SDL_WINDOWPOS_CENTERED;
-  int y = SDL_WINDOWPOS_CENTERED;
-  if (parent != nullptr) {
-    int px, py, pw, ph;
-    SDL_GetWindowPosition(parent, &px, &py);
-    SDL_GetWindowSize(parent, &pw, &ph);
-    x = px + (pw - layout.client.cx) / 2;
-    y = py + (ph - layout.client.cy) / 2;
-  }
-  const std::string title = TitleOf(caption);
-  WindowPtr box(SDL_CreateWindow(title.c_str(), x, y, layout.client.cx, layout.client.cy,
-                                 SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR));
-  if (!box) {
-    SDL_Log("cannot create the message box: %s", SDL_GetError());
-    return IDOK;
-  }
-  if (parent != nullptr) SDL_SetWindowModalFor(box.get(), parent);
-  SDL_ShowWindow(box.get());
-  SDL_RaiseWindow(box.get());
-  const Uint32 boxId = SDL_GetWindowID(box.get());
-  const RECT whole{0, 0, layout.client.cx, layout.client.cy};
-  auto repaint = [&](bool nowPressed) {
-    if (nowPressed == pressed) return;
-    pressed = nowPressed;
-    PaintMessageBox(canvas.dc(), layout, text, flags, pressed);
-    PresentBitmap(box.get(), canvas.bitmap(), whole);
-  };
-  PresentBitmap(box.get(), canvas.bitmap(), whole);
-
-  // The box is modal: the other windows only get their pictures back when uncovered. Keys count
-  // wherever the keyboard focus is, so the box answers even when the focus stayed elsewhere.
-  bool mouseDown = false;
-  bool spaceDown = false;
-  SDL_Event event;
-  for (bool done = false; !done && SDL_WaitEvent(&event) != 0;) {
-    switch (event.type) {
-      case SDL_WINDOWEVENT:
-        if (event.window.windowID == boxId) {
-          if (event.window.event == SDL_WINDOWEVENT_CLOSE) done = true;
-          if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-            PresentBitmap(box.get(), canvas.bitmap(), whole);
-          }
-        } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-          if (HWND other = FromId(event.window.windowID)) PresentAll(other);
-        } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
-          SDL_RaiseWindow(box.get());
-        }
-        break;
-      case SDL_MOUSEBUTTONDOWN:
-        if (event.button.windowID != boxId) {
-          SDL_RaiseWindow(box.get());
-        } else if (event.button.button == SDL_BUTTON_LEFT &&
-                   Contains(layout.button, event.button.x, event.button.y)) {
-          mouseDown = true;
-          repaint(true);
-        }
-        break;
-      case SDL_MOUSEMOTION:
-        if (mouseDown && event.motion.windowID == boxId) {
-          repaint(Contains(layout.button, event.motion.x, event.motion.y));
-        }
-        break;
-      case SDL_MOUSEBUTTONUP:
-        if (mouseDown && event.button.button == SDL_BUTTON_LEFT) {
-          mouseDown = false;
-          if (event.button.windowID == boxId &&
-              Contains(layout.button, event.button.x, event.button.y)) {
-            done = true;
-          } else {
-            repaint(false);
-          }
-        }
-        break;
-      case SDL_KEYDOWN:
-        if (event.key.repeat != 0) break;
-        switch (event.key.keysym.sym) {
-          case SDLK_RETURN:
-          case SDLK_KP_ENTER:
-          case SDLK_ESCAPE:
-            done = true;
-            break;
-          case SDLK_SPACE:
-            spaceDown = true;
-            repaint(true);
-            break;
-          default:
-            break;
-        }
-        break;
-      case SDL_KEYUP:
-        if (spaceDown && event.key.keysym.sym == SDLK_SPACE) done = true;
-        break;
-      default:
-        break;
-    }
-  }
-  box.reset();
-  RefocusActive();
-  return IDOK;
-}
-
-}  // namespace
-
 std::unique_ptr<Backend> CreateSdlBackend() {
   // Termination signals end the program as usual instead of becoming SDL_QUIT events that
   // nothing here would act on.
@@ -565,9 +351,10 @@ std::unique_ptr<Backend> CreateSdlBackend() {
   // WM_MOUSEACTIVATE); SDL would drop one that comes within a few milliseconds of the focus.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  // Window surfaces go to the display server directly (shared memory on X11) rather than
-  // through a GL texture: starting GL costs more time and memory than the whole program.
-  SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+  // Wayland windows through xdg-shell itself (the compositor decorates them where it offers
+  // server-side decorations): SDL2 2.26 with libdecor frames ends the process on a frame event
+  // that comes after a window with a libdecor frame (a closed message box) has gone.
+  SDL_SetHintWithPriority(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0", SDL_HINT_DEFAULT);
   // The driver for the display the environment names (unless SDL_VIDEODRIVER says otherwise).
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   const char* x11 = std::getenv("DISPLAY");
@@ -582,10 +369,28 @@ std::unique_ptr<Backend> CreateSdlBackend() {
   const std::string_view driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
   if (driver != "x11" && driver != "wayland") return nullptr;
   if (driver == "x11") {
+    // Window surfaces go to the X server directly (shared memory) rather than through a GL
+    // texture: starting GL costs more time and memory than the whole program. SDL2's Wayland
+    // driver has no such surfaces: its window surfaces are textures drawn by a renderer, and
+    // without one nothing would ever reach the screen.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     const XErrorHandler previous = XSetErrorHandler(IgnoreWakeupsOfGoneWindows);
     if (previous != IgnoreWakeupsOfGoneWindows) g_previousXErrorHandler = previous;
   }
-  return std::make_unique<SdlBackend>(std::move(video));
+  return std::make_unique<SdlBackend>(std::move(video), driver == "x11");
+}
+
+std::optional<std::string> SdlBackend::ClipboardText() {
+  if (!SDL_HasClipboardText()) return std::nullopt;
+  char* text = SDL_GetClipboardText();
+  if (text == nullptr) return std::nullopt;
+  std::string result(text);
+  SDL_free(text);
+  return result;
+}
+
+bool SdlBackend::SetClipboardText(std::string_view text) {
+  return SDL_SetClipboardText(std::string(text).c_str()) == 0;
 }
 
 }  // namespace pw::win

@@ -76,8 +76,9 @@ HBITMAP DecodePng(std::span<const std::uint8_t> bytes) {
   if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return nullptr;
   image.format = PNG_FORMAT_BGRA;
   void* bits = nullptr;
+  // The rows are read top row first, so the section is a top-down one.
   HBITMAP bitmap =
-      CreateDIBSection(static_cast<int>(image.width), static_cast<int>(image.height), &bits);
+      CreateDIBSection(static_cast<int>(image.width), -static_cast<int>(image.height), &bits);
   if (bitmap == nullptr) {
     png_image_free(&image);
     return nullptr;
@@ -87,6 +88,26 @@ HBITMAP DecodePng(std::span<const std::uint8_t> bytes) {
     return nullptr;
   }
   return bitmap;
+}
+
+std::vector<HBITMAP> DecodeIconFile(std::span<const std::uint8_t> bytes) {
+  auto read16 = [&](std::size_t at) {
+    return static_cast<unsigned>(bytes[at] | bytes[at + 1] << 8);
+  };
+  auto read32 = [&](std::size_t at) {
+    return static_cast<std::size_t>(read16(at)) | static_cast<std::size_t>(read16(at + 2)) << 16;
+  };
+  std::vector<HBITMAP> images;
+  if (bytes.size() < 6 || read16(0) != 0 || read16(2) != 1) return images;
+  const std::size_t count = read16(4);
+  for (std::size_t i = 0; i < count && 6 + 16 * (i + 1) <= bytes.size(); ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    const std::size_t size = read32(entry + 8);
+    const std::size_t offset = read32(entry + 12);
+    if (offset > bytes.size() || size > bytes.size() - offset) continue;
+    if (HBITMAP image = DecodePng(bytes.subspan(offset, size))) images.push_back(image);
+  }
+  return images;
 }
 
 }  // namespace pw::gfx

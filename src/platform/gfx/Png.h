@@ -1,5 +1,5 @@
 #pragma once
-// PNG output of bitmaps (screenshots and test pictures).
+// PNG images of bitmaps (screenshots, test pictures) and bitmaps of PNG images (the program icon).
 
 #include <cstdint>
 #include <span>
@@ -15,8 +15,12 @@ namespace pw::gfx {
 bool WritePng(HBITMAP bitmap, const std::string& path);
 // The same PNG in memory; empty on failure.
 std::vector<std::uint8_t> EncodePng(HBITMAP bitmap);
-// A PNG image as a 32-bit section with its alpha (not premultiplied) in the top byte; null when
-// the bytes are not a PNG image.
+// A PNG image as a 32-bit top-down section with its alpha (not premultiplied) in the top byte;
+// null when the bytes are not a PNG image.
 HBITMAP DecodePng(std::span<const std::uint8_t> bytes);
+// The images of an icon file (icon directory, then the images) stored as PNG, in directory
+// order, each as DecodePng gives it; images in other formats and entries outside the bytes are
+// left out.
+std::vector<HBITMAP> DecodeIconFile(std::span<const std::uint8_t> bytes);
 
 }  // namespace pw::gfx

@@ -395,15 +395,15 @@ std::string GetClassName(HWND window) {
   return Live(window) ? window->windowClass->name : std::string();
 }
 
-bool SetWindowIcon(HWND window, gfx::HBITMAP icon) {
+bool SetWindowIcon(HWND window, std::vector<gfx::HBITMAP> images) {
   if (!Live(window)) return false;
-  window->icon = icon;
+  window->icon = std::move(images);
   NotifyBackend(window);
   return true;
 }
 
-gfx::HBITMAP GetWindowIcon(HWND window) {
-  return Live(window) ? window->icon : nullptr;
+std::vector<gfx::HBITMAP> GetWindowIcon(HWND window) {
+  return Live(window) ? window->icon : std::vector<gfx::HBITMAP>();
 }
 
 bool SetWindowText(HWND window, std::string_view text) {

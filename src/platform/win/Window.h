@@ -94,9 +94,10 @@ inline constexpr int GWL_ID = -12;
 std::intptr_t GetWindowLong(HWND window, int index);
 std::intptr_t SetWindowLong(HWND window, int index, std::intptr_t value);
 std::string GetClassName(HWND window);
-// The icon a top-level window shows (a 32-bit bitmap with alpha, kept by the caller); null: none.
-bool SetWindowIcon(HWND window, gfx::HBITMAP icon);
-gfx::HBITMAP GetWindowIcon(HWND window);
+// The icon a top-level window shows: its images, one per size (32-bit top-down bitmaps with
+// alpha, kept by the caller); none: no icon.
+bool SetWindowIcon(HWND window, std::vector<gfx::HBITMAP> images);
+std::vector<gfx::HBITMAP> GetWindowIcon(HWND window);
 // Window text through WM_SETTEXT / WM_GETTEXT.
 bool SetWindowText(HWND window, std::string_view text);
 std::string GetWindowText(HWND window);

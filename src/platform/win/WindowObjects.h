@@ -40,7 +40,7 @@ struct Window {
   gfx::HBITMAP surface = nullptr;
   RECT dirty;
   HWND lastFocus = nullptr;
-  gfx::HBITMAP icon = nullptr;  // not owned
+  std::vector<gfx::HBITMAP> icon;  // not owned
 
   bool IsChildWindow() const { return (style & WS_CHILD) != 0; }
   ~Window();

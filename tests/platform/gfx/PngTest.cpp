@@ -65,6 +65,73 @@ TEST(Png, EncodesSectionsInPictureOrderAndMonochromeAsBlackAndWhite) {
   EXPECT_FALSE(WritePng(mono.bitmap(), "/nonexistent-folder/x.png"));
 }
 
+// An icon file around the given images (a directory entry each, then the bytes).
+std::vector<std::uint8_t> IconFile(const std::vector<std::vector<std::uint8_t>>& images,
+                                   std::size_t offsetShift = 0) {
+  std::vector<std::uint8_t> file{0, 0, 1, 0, static_cast<std::uint8_t>(images.size()), 0};
+  auto put32 = [&](std::size_t value) {
+    for (int i = 0; i < 4; ++i) file.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  };
+  std::size_t offset = 6 + 16 * images.size();
+  for (const auto& image : images) {
+    file.insert(file.end(), {0, 0, 0, 0, 1, 0, 32, 0});
+    put32(image.size());
+    put32(offset + offsetShift);
+    offset += image.size();
+  }
+  for (const auto& image : images) file.insert(file.end(), image.begin(), image.end());
+  return file;
+}
+
+TEST(Png, DecodesTopDownInPictureOrder) {
+  Canvas canvas(23, 7, false);
+  test::PaintCoded(canvas);
+  const std::vector<std::uint8_t> png = EncodePng(canvas.bitmap());
+  HBITMAP decoded = DecodePng(png);
+  ASSERT_NE(decoded, nullptr);
+  BitmapInfo info;
+  ASSERT_TRUE(GetBitmapInfo(decoded, info));
+  EXPECT_TRUE(info.topDown);
+  EXPECT_EQ(info.width, 23);
+  EXPECT_EQ(info.height, 7);
+  for (int y = 0; y < 7; ++y) {
+    const auto* row = static_cast<const std::uint8_t*>(info.bits) + y * info.stride;
+    for (int x = 0; x < 23; ++x) {
+      const std::uint8_t* p = row + x * 4;
+      EXPECT_EQ(RGB(p[2], p[1], p[0]), Coded(x, y)) << x << "," << y;
+      EXPECT_EQ(p[3], 255);
+    }
+  }
+  DeleteObject(decoded);
+  EXPECT_EQ(DecodePng(std::vector<std::uint8_t>{1, 2, 3}), nullptr);
+}
+
+TEST(Png, IconFilesGiveTheirPngImagesAndSkipTheRest) {
+  Canvas small(16, 16), large(32, 32);
+  small.Fill(RGB(255, 0, 0));
+  large.Fill(RGB(0, 0, 255));
+  const std::vector<std::uint8_t> notPng(40, 7);
+  const std::vector<std::vector<std::uint8_t>> images{EncodePng(small.bitmap()), notPng,
+                                                      EncodePng(large.bitmap())};
+  std::vector<HBITMAP> decoded = DecodeIconFile(IconFile(images));
+  ASSERT_EQ(decoded.size(), 2u);
+  const int widths[] = {16, 32};
+  for (std::size_t i = 0; i < decoded.size(); ++i) {
+    BitmapInfo info;
+    ASSERT_TRUE(GetBitmapInfo(decoded[i], info));
+    EXPECT_EQ(info.width, widths[i]);
+    EXPECT_EQ(info.height, widths[i]);
+    DeleteObject(decoded[i]);
+  }
+  // Entries reaching past the end, truncated directories and other files give nothing.
+  EXPECT_TRUE(DecodeIconFile(IconFile(images, 10000)).empty());
+  std::vector<std::uint8_t> truncated = IconFile(images);
+  truncated.resize(20);
+  EXPECT_TRUE(DecodeIconFile(truncated).empty());
+  EXPECT_TRUE(DecodeIconFile(images[0]).empty());
+  EXPECT_TRUE(DecodeIconFile({}).empty());
+}
+
 void Bevel(HDC dc, const RECT& r, COLORREF first, COLORREF second) {
   HPEN pen1 = CreatePen(PS_SOLID, 1, first), pen2 = CreatePen(PS_SOLID, 1, second);
   const HGDIOBJ previous = SelectObject(dc, pen1);
