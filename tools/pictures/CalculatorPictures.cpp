@@ -18,24 +18,23 @@
 #include <utility>
 #include <vector>
 
-#include "pictures/Geometry.h"
-#include "pictures/PictureFiles.h"
 #include "pictures/WindowPictures.h"
+#include "pictures/kit/Canvas.h"
+#include "pictures/kit/Drafting.h"
+#include "pictures/kit/Lettering.h"
 
 namespace pw::pictures {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
-constexpr Rgb kTeal{0, 128, 128};
-constexpr Rgb kPanelTeal{98, 173, 172};
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kCyan{0, 255, 255};
-constexpr Rgb kPureBlue{0, 0, 255};
-constexpr Rgb kButtonFace{212, 208, 200};  // what a keyed picture is seen against
-constexpr Rgb kDimensionRed{232, 24, 24};
-constexpr Rgb kOutlineBlue{0, 0, 128};
-constexpr Rgb kLogoNavy{0, 16, 88};
+constexpr Colour kTeal = Rgb255(0, 128, 128);
+constexpr Colour kPanelTeal = Rgb255(98, 173, 172);
+constexpr Colour kWhite = Rgb255(255, 255, 255);
+constexpr Colour kCyan = Rgb255(0, 255, 255);
+constexpr Colour kPureBlue = Rgb255(0, 0, 255);
+constexpr Colour kButtonFace = Rgb255(212, 208, 200);  // what a keyed picture is seen against
+constexpr Colour kDimensionRed = Rgb255(232, 24, 24);
+constexpr Colour kOutlineBlue = Rgb255(0, 0, 128);
+constexpr Colour kLogoNavy = Rgb255(0, 16, 88);
 
 // A corner of a section outline, rounded with the given radius (0: sharp).
 struct Corner {
@@ -143,144 +142,11 @@ std::vector<Corner> SideISection(double depth, double breadth, double web, doubl
   return upright;
 }
 
-// ---------------------------------------------------------------------------------------------
-// Drawing surfaces
-
-void SetColour(cairo_t* cr, Rgb c, double alpha = 1.0) {
-  cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
-}
-
-class Canvas {
- public:
-  Canvas(int width, int height)
-      : surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-        cr_(cairo_create(surface_)) {
-    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GRAY);
-  }
-  Canvas(int width, int height, Rgb background) : Canvas(width, height) {
-    SetColour(cr_, background);
-    cairo_paint(cr_);
-  }
-  ~Canvas() {
-    cairo_destroy(cr_);
-    cairo_surface_destroy(surface_);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-
-  cairo_t* cr() const { return cr_; }
-  cairo_surface_t* surface() const { return surface_; }
-
-  Raster Opaque() const { return Raster::FromSurface(surface_); }
-
-  // Pixels left clear become the transparent colour; the others are composed over the colour
-  // they will be seen against.
-  Raster Keyed(Rgb key, Rgb matte) const {
-    cairo_surface_flush(surface_);
-    const int width = cairo_image_surface_get_width(surface_);
-    const int height = cairo_image_surface_get_height(surface_);
-    const int stride = cairo_image_surface_get_stride(surface_);
-    const unsigned char* data = cairo_image_surface_get_data(surface_);
-    Raster raster(width, height, key);
-    for (int y = 0; y < height; ++y) {
-      const auto* row =
-          reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-      for (int x = 0; x < width; ++x) {
-        const std::uint32_t p = row[x];
-        const int alpha = static_cast<int>(p >> 24);
-        if (alpha == 0) continue;
-        auto over = [alpha](std::uint32_t premultiplied, int back) {
-          return static_cast<std::uint8_t>(std::min(
-              255, static_cast<int>(premultiplied & 0xFF) + (back * (255 - alpha) + 127) / 255));
-        };
-        raster.Set(x, y, {over(p >> 16, matte.r), over(p >> 8, matte.g), over(p, matte.b)});
-      }
-    }
-    return raster;
-  }
-
- private:
-  cairo_surface_t* surface_;
-  cairo_t* cr_;
-};
-
 void Save(const std::filesystem::path& root, const char* file, const Raster& raster) {
   const std::filesystem::path path = root / file;
   std::filesystem::create_directories(path.parent_path());
   WriteBmp(path, raster);
 }
-
-void Polygon(cairo_t* cr, const std::vector<Point>& points) {
-  cairo_new_path(cr);
-  for (const Point& p : points) cairo_line_to(cr, p.x, p.y);
-  cairo_close_path(cr);
-}
-
-void Line(cairo_t* cr, Point a, Point b) {
-  cairo_new_path(cr);
-  cairo_move_to(cr, a.x, a.y);
-  cairo_line_to(cr, b.x, b.y);
-  cairo_stroke(cr);
-}
-
-void RoundedRectangle(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-  cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-  cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
-  cairo_close_path(cr);
-}
-
-// Lettering: one line of text in a font given by family, pixel size and weight, with grey
-// antialiasing and no hinting, so the pixels do not depend on the desktop's font settings.
-class Text {
- public:
-  Text(cairo_t* cr, const std::string& text, const char* family, double pixels, PangoWeight weight,
-       PangoStyle style = PANGO_STYLE_NORMAL)
-      : cr_(cr), layout_(pango_cairo_create_layout(cr)) {
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    pango_cairo_context_set_font_options(pango_layout_get_context(layout_), options);
-    cairo_font_options_destroy(options);
-    pango_layout_context_changed(layout_);
-    PangoFontDescription* font = pango_font_description_new();
-    pango_font_description_set_family(font, family);
-    pango_font_description_set_absolute_size(font, pixels * PANGO_SCALE);
-    pango_font_description_set_weight(font, weight);
-    pango_font_description_set_style(font, style);
-    pango_layout_set_font_description(layout_, font);
-    pango_font_description_free(font);
-    pango_layout_set_text(layout_, text.c_str(), -1);
-  }
-  ~Text() { g_object_unref(layout_); }
-  Text(const Text&) = delete;
-  Text& operator=(const Text&) = delete;
-
-  // The box of the inked pixels, relative to the layout origin.
-  PangoRectangle Ink() const {
-    PangoRectangle ink, logical;
-    pango_layout_get_extents(layout_, &ink, &logical);
-    return {ink.x / PANGO_SCALE, ink.y / PANGO_SCALE, ink.width / PANGO_SCALE,
-            ink.height / PANGO_SCALE};
-  }
-
-  // Draws the text with its inked box centred on the point.
-  void DrawCentred(Point centre) const {
-    PangoRectangle ink, logical;
-    pango_layout_get_extents(layout_, &ink, &logical);
-    const double x = centre.x - (ink.x + ink.width / 2.0) / PANGO_SCALE;
-    const double y = centre.y - (ink.y + ink.height / 2.0) / PANGO_SCALE;
-    cairo_move_to(cr_, x, y);
-    pango_cairo_show_layout(cr_, layout_);
-  }
-
- private:
-  cairo_t* cr_;
-  PangoLayout* layout_;
-};
 
 // ---------------------------------------------------------------------------------------------
 // Steel in perspective
@@ -299,14 +165,13 @@ double Lighting(double nx, double ny, double nz) {
 }
 
 // Mill-finished steel: a neutral grey leaning slightly to blue.
-Rgb Steel(double light) {
+Colour Steel(double light) {
   const double g = 48 + 178 * std::clamp(light, 0.0, 1.0);
-  return {static_cast<std::uint8_t>(std::lround(g * 0.94)),
-          static_cast<std::uint8_t>(std::lround(g * 0.97)),
-          static_cast<std::uint8_t>(std::lround(std::min(255.0, g * 1.02 + 3)))};
+  return Rgb255(static_cast<int>(std::lround(g * 0.94)), static_cast<int>(std::lround(g * 0.97)),
+                static_cast<int>(std::lround(std::min(255.0, g * 1.02 + 3))));
 }
 
-constexpr Rgb kSteelEdge{38, 42, 48};
+constexpr Colour kSteelEdge = Rgb255(38, 42, 48);
 
 // A bar of the given section: the visible long faces from the back forwards, each shaded by the
 // way it faces the light and darkening towards the far end, then the near end face.
@@ -353,12 +218,8 @@ void DrawBar(cairo_t* cr, const Outline& section, const Perspective& view) {
     const Point farMiddle = (af + bf) * 0.5;
     cairo_pattern_t* shade =
         cairo_pattern_create_linear(nearMiddle.x, nearMiddle.y, farMiddle.x, farMiddle.y);
-    const Rgb nearColour = Steel(light);
-    const Rgb farColour = Steel(light * 0.80);
-    cairo_pattern_add_color_stop_rgb(shade, 0, nearColour.r / 255.0, nearColour.g / 255.0,
-                                     nearColour.b / 255.0);
-    cairo_pattern_add_color_stop_rgb(shade, 1, farColour.r / 255.0, farColour.g / 255.0,
-                                     farColour.b / 255.0);
+    AddStop(shade, 0, Steel(light));
+    AddStop(shade, 1, Steel(light * 0.80));
     Polygon(cr, {a, b, bf, af});
     cairo_set_source(cr, shade);
     cairo_fill_preserve(cr);
@@ -366,7 +227,7 @@ void DrawBar(cairo_t* cr, const Outline& section, const Perspective& view) {
     cairo_stroke(cr);
     cairo_pattern_destroy(shade);
 
-    SetColour(cr, kSteelEdge);
+    Use(cr, kSteelEdge);
     cairo_set_line_width(cr, 0.8);
     Line(cr, af, bf);
     const std::size_t before = (i + n - 1) % n;
@@ -382,17 +243,14 @@ void DrawBar(cairo_t* cr, const Outline& section, const Perspective& view) {
     maxX = std::max(maxX, q.x);
     maxY = std::max(maxY, q.y);
   }
-  const Rgb endLight = Steel(Lighting(0, 0, -1) + 0.10);
-  const Rgb endDark = Steel(Lighting(0, 0, -1) - 0.04);
   cairo_pattern_t* end = cairo_pattern_create_linear(minX, minY, maxX, maxY);
-  cairo_pattern_add_color_stop_rgb(end, 0, endLight.r / 255.0, endLight.g / 255.0,
-                                   endLight.b / 255.0);
-  cairo_pattern_add_color_stop_rgb(end, 1, endDark.r / 255.0, endDark.g / 255.0, endDark.b / 255.0);
+  AddStop(end, 0, Steel(Lighting(0, 0, -1) + 0.10));
+  AddStop(end, 1, Steel(Lighting(0, 0, -1) - 0.04));
   Polygon(cr, p);
   cairo_set_source(cr, end);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(end);
-  SetColour(cr, kSteelEdge);
+  Use(cr, kSteelEdge);
   cairo_set_line_width(cr, 0.9);
   cairo_stroke(cr);
 }
@@ -405,7 +263,7 @@ void Dimension(cairo_t* cr, Point from, Point to, Point direction, double distan
                const char* letter = nullptr) {
   const Point d = Unit(direction);
   const double gap = 2.5, overshoot = 3.5;
-  SetColour(cr, kDimensionRed);
+  Use(cr, kDimensionRed);
   cairo_set_line_width(cr, 1.0);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   // Lines along the pixel grid are placed on pixel centres so that they stay one pixel wide.
@@ -425,15 +283,15 @@ void Dimension(cairo_t* cr, Point from, Point to, Point direction, double distan
   if (letter == nullptr) {
     Line(cr, sa, sb);
   } else {
-    Text text(cr, letter, "Liberation Serif", 19, PANGO_WEIGHT_BOLD);
+    const Layout text(cr, letter, Font{kSerif, 19, true});
     const PangoRectangle ink = text.Ink();
     const Point middle = (sa + sb) * 0.5;
     const double half = (std::abs(along.x) * ink.width + std::abs(along.y) * ink.height) / 2 + 3;
     Line(cr, sa, middle - along * half);
     Line(cr, middle + along * half, sb);
-    SetColour(cr, kWhite);
-    text.DrawCentred(middle);
-    SetColour(cr, kDimensionRed);
+    Use(cr, kWhite);
+    text.ShowInkCentred(cr, middle);
+    Use(cr, kDimensionRed);
   }
   const double length = 6.5, half = 2.2;
   for (const auto& [tip, back] : {std::pair{sa, along}, std::pair{sb, along * -1.0}}) {
@@ -452,7 +310,7 @@ constexpr Point kNearCorner{104, 116};
 Raster FamilyDrawing(int width, int height, const std::vector<Corner>& corners, double sectionWidth,
                      double sectionHeight, bool horizontalMeasure, const char* letter) {
   Canvas canvas(width, height, kTeal);
-  cairo_t* cr = canvas.cr();
+  cairo_t* cr = canvas.Context();
   const Point origin{kNearCorner.x - sectionWidth, kNearCorner.y - sectionHeight};
   const Outline section = MakeOutline(corners, origin);
   DrawBar(cr, section, kView);
@@ -466,7 +324,7 @@ Raster FamilyDrawing(int width, int height, const std::vector<Corner>& corners, 
     // Height along the left side of the near end.
     Dimension(cr, origin, {origin.x, kNearCorner.y}, {-1, 0}, 14, letter);
   }
-  return canvas.Opaque();
+  return canvas.Pixels();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -476,7 +334,7 @@ Raster FamilyDrawing(int width, int height, const std::vector<Corner>& corners, 
 Raster BackgroundPanel() {
   const int width = 383, height = 615;
   Canvas canvas(width, height, kPanelTeal);
-  cairo_t* cr = canvas.cr();
+  cairo_t* cr = canvas.Context();
 
   // A broad sweep of darker teal rising from the lower left to the upper right.
   cairo_new_path(cr);
@@ -500,39 +358,39 @@ Raster BackgroundPanel() {
   cairo_line_to(cr, width, 30);
   cairo_curve_to(cr, 260, 190, 130, 265, 0, 215);
   cairo_close_path(cr);
-  SetColour(cr, {84, 162, 162}, 0.55);
+  Use(cr, Rgb255(84, 162, 162), 0.55);
   cairo_fill(cr);
 
   // The thin light arc.
   cairo_new_path(cr);
   cairo_move_to(cr, -4, 345);
   cairo_curve_to(cr, 120, 260, 260, 130, width + 4, 40);
-  SetColour(cr, {196, 232, 228}, 0.9);
+  Use(cr, Rgb255(196, 232, 228), 0.9);
   cairo_set_line_width(cr, 1.4);
   cairo_stroke(cr);
-  return canvas.Opaque();
+  return canvas.Pixels();
 }
 
 // P6 to P9: a family's cross-section as an icon, white with a dark blue edge and a soft shadow.
 Raster FamilyIcon(const std::vector<Corner>& corners, double sectionWidth, double sectionHeight,
                   int visibleWidth, int visibleHeight) {
   Canvas canvas(51, 43, kTeal);
-  cairo_t* cr = canvas.cr();
+  cairo_t* cr = canvas.Context();
   const Point origin{std::round((visibleWidth - sectionWidth) / 2) + 0.5,
                      std::round((visibleHeight - sectionHeight) / 2) + 0.5};
   const Outline shadow = MakeOutline(corners, origin + Point{2, 2});
   Polygon(cr, shadow.points);
-  SetColour(cr, {0, 88, 92});
+  Use(cr, Rgb255(0, 88, 92));
   cairo_fill(cr);
   const Outline outline = MakeOutline(corners, origin);
   Polygon(cr, outline.points);
-  SetColour(cr, kWhite);
+  Use(cr, kWhite);
   cairo_fill_preserve(cr);
-  SetColour(cr, kOutlineBlue);
+  Use(cr, kOutlineBlue);
   cairo_set_line_width(cr, 1.3);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   cairo_stroke(cr);
-  return canvas.Opaque();
+  return canvas.Pixels();
 }
 
 // The gear of the logo, centred at the origin.
@@ -582,11 +440,11 @@ void DiamondOutline(cairo_t* cr) {
 // P10: the logo, a navy gear wheel with a cut diamond in its bore.
 Raster Logo() {
   Canvas canvas(48, 48);
-  cairo_t* cr = canvas.cr();
+  cairo_t* cr = canvas.Context();
   cairo_translate(cr, 24, 24);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
   GearPath(cr, 12, 23, 19.2, 14.2);
-  SetColour(cr, kLogoNavy);
+  Use(cr, kLogoNavy);
   cairo_fill(cr);
   cairo_set_line_width(cr, 1.2);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -599,17 +457,17 @@ Raster Logo() {
 Raster NameBanner() {
   const int width = 239, height = 30;
   Canvas canvas(width, height);
-  cairo_t* cr = canvas.cr();
-  Text name(cr, "مهندسی نوروکس", "Titr", 26, PANGO_WEIGHT_BOLD);
-  SetColour(cr, {0, 0, 0});
-  name.DrawCentred({width / 2.0, height / 2.0});
+  cairo_t* cr = canvas.Context();
+  const Layout name(cr, "مهندسی نوروکس", Font{kPersian, 26, true});
+  Use(cr, Rgb255(0, 0, 0));
+  name.ShowInkCentred(cr, {width / 2.0, height / 2.0});
   return canvas.Keyed(kCyan, kButtonFace);
 }
 
 // G1: a ruled sheet with a pencil, for the button that calculates.
 Raster CalculateGlyph() {
   Canvas canvas(22, 22);
-  cairo_t* cr = canvas.cr();
+  cairo_t* cr = canvas.Context();
   // The sheet, with a folded corner.
   cairo_new_path(cr);
   cairo_move_to(cr, 3.5, 1.5);
@@ -618,21 +476,21 @@ Raster CalculateGlyph() {
   cairo_line_to(cr, 16.5, 19.5);
   cairo_line_to(cr, 3.5, 19.5);
   cairo_close_path(cr);
-  SetColour(cr, {250, 250, 246});
+  Use(cr, Rgb255(250, 250, 246));
   cairo_fill_preserve(cr);
-  SetColour(cr, {72, 72, 80});
+  Use(cr, Rgb255(72, 72, 80));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
   cairo_new_path(cr);
   cairo_move_to(cr, 12.5, 1.5);
   cairo_line_to(cr, 12.5, 5.5);
   cairo_line_to(cr, 16.5, 5.5);
-  SetColour(cr, {150, 150, 160});
+  Use(cr, Rgb255(150, 150, 160));
   cairo_stroke(cr);
   // Rules and a margin.
-  SetColour(cr, {110, 150, 225});
+  Use(cr, Rgb255(110, 150, 225));
   for (double y = 7.5; y < 19; y += 3) Line(cr, {5, y}, {15, y});
-  SetColour(cr, {225, 90, 90});
+  Use(cr, Rgb255(225, 90, 90));
   Line(cr, {6.5, 2.5}, {6.5, 18.5});
 
   // The pencil, lying from the upper right to its point at the lower left.
@@ -642,10 +500,10 @@ Raster CalculateGlyph() {
   const double w = 2.4;  // half width
   // graphite point and sharpened wood
   Polygon(cr, {{0, 0}, {4.2, -w}, {4.2, w}});
-  SetColour(cr, {236, 200, 150});
+  Use(cr, Rgb255(236, 200, 150));
   cairo_fill(cr);
   Polygon(cr, {{0, 0}, {1.6, -0.95}, {1.6, 0.95}});
-  SetColour(cr, {50, 50, 56});
+  Use(cr, Rgb255(50, 50, 56));
   cairo_fill(cr);
   // painted body, darker on its lower side
   cairo_rectangle(cr, 4.2, -w, 9.4, 2 * w);
@@ -658,13 +516,13 @@ Raster CalculateGlyph() {
   cairo_pattern_destroy(body);
   // metal band and eraser
   cairo_rectangle(cr, 13.6, -w, 1.8, 2 * w);
-  SetColour(cr, {176, 176, 184});
+  Use(cr, Rgb255(176, 176, 184));
   cairo_fill(cr);
   cairo_rectangle(cr, 15.4, -w, 2.2, 2 * w);
-  SetColour(cr, {226, 120, 128});
+  Use(cr, Rgb255(226, 120, 128));
   cairo_fill(cr);
   Polygon(cr, {{0, 0}, {4.2, -w}, {17.6, -w}, {17.6, w}, {4.2, w}});
-  SetColour(cr, {60, 48, 40});
+  Use(cr, Rgb255(60, 48, 40));
   cairo_set_line_width(cr, 0.7);
   cairo_stroke(cr);
   cairo_restore(cr);
@@ -674,15 +532,15 @@ Raster CalculateGlyph() {
 // G2: a monitor showing a globe, for the button that opens the showcase.
 Raster ShowcaseGlyph() {
   Canvas canvas(32, 32);
-  cairo_t* cr = canvas.cr();
+  cairo_t* cr = canvas.Context();
   // stand and foot
   Polygon(cr, {{13, 23}, {19, 23}, {20, 27}, {12, 27}});
-  SetColour(cr, {150, 150, 148});
+  Use(cr, Rgb255(150, 150, 148));
   cairo_fill(cr);
   RoundedRectangle(cr, 7.5, 26.5, 17, 3.5, 1.5);
-  SetColour(cr, {196, 196, 190});
+  Use(cr, Rgb255(196, 196, 190));
   cairo_fill_preserve(cr);
-  SetColour(cr, {86, 86, 90});
+  Use(cr, Rgb255(86, 86, 90));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
   // case
@@ -693,7 +551,7 @@ Raster ShowcaseGlyph() {
   cairo_set_source(cr, body);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(body);
-  SetColour(cr, {70, 70, 76});
+  Use(cr, Rgb255(70, 70, 76));
   cairo_stroke(cr);
   // screen
   cairo_rectangle(cr, 4.5, 4.5, 23, 16);
@@ -703,7 +561,7 @@ Raster ShowcaseGlyph() {
   cairo_set_source(cr, screen);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(screen);
-  SetColour(cr, {40, 40, 48});
+  Use(cr, Rgb255(40, 40, 48));
   cairo_stroke(cr);
   // the globe: ocean, land, meridians and parallels
   const Point c{16, 12.5};
@@ -718,7 +576,7 @@ Raster ShowcaseGlyph() {
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(ocean);
   cairo_clip(cr);
-  SetColour(cr, {70, 170, 70});
+  Use(cr, Rgb255(70, 170, 70));
   Polygon(cr, {{12.5, 6.0},
                {15.5, 6.4},
                {16.2, 8.6},
@@ -738,7 +596,7 @@ Raster ShowcaseGlyph() {
                {18.2, 11.4},
                {17.6, 9.2}});
   cairo_fill(cr);
-  SetColour(cr, {230, 240, 250}, 0.45);
+  Use(cr, Rgb255(230, 240, 250), 0.45);
   cairo_set_line_width(cr, 0.6);
   for (double k : {-0.5, 0.5}) {
     cairo_new_path(cr);
@@ -757,12 +615,12 @@ Raster ShowcaseGlyph() {
   cairo_restore(cr);
   cairo_new_path(cr);
   cairo_arc(cr, c.x, c.y, r, 0, 2 * kPi);
-  SetColour(cr, {10, 30, 70});
+  Use(cr, Rgb255(10, 30, 70));
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
   // power light
   cairo_arc(cr, 27, 22, 0.8, 0, 2 * kPi);
-  SetColour(cr, {40, 200, 60});
+  Use(cr, Rgb255(40, 200, 60));
   cairo_fill(cr);
   return canvas.Keyed(kWhite, kButtonFace);
 }
@@ -778,14 +636,14 @@ void DrawAppIcon(cairo_t* cr, int size) {
   cairo_set_source(cr, tile);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(tile);
-  SetColour(cr, {0, 70, 74});
+  Use(cr, Rgb255(0, 70, 74));
   cairo_set_line_width(cr, size <= 16 ? 2.4 : 1.2);
   cairo_stroke(cr);
   if (size <= 16) {
     // Small sizes: the section alone, bold enough to read.
     const Outline section = MakeOutline(UprightISection(30, 28, 8, 7, 0, 0), {10, 9});
     Polygon(cr, section.points);
-    SetColour(cr, {236, 240, 246});
+    Use(cr, Rgb255(236, 240, 246));
     cairo_fill(cr);
     return;
   }
@@ -798,11 +656,11 @@ void DrawAppIcon(cairo_t* cr, int size) {
 
 void WriteAppIcon(const std::filesystem::path& root, int size) {
   Canvas canvas(size, size);
-  DrawAppIcon(canvas.cr(), size);
+  DrawAppIcon(canvas.Context(), size);
   const std::filesystem::path path =
       root / "icon" / ("profile-weight-" + std::to_string(size) + ".png");
   std::filesystem::create_directories(path.parent_path());
-  WritePng(path, canvas.surface());
+  WritePng(path, canvas.Surface());
 }
 
 }  // namespace
