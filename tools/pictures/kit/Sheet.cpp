@@ -139,8 +139,28 @@ void DrawTitleBlock(cairo_t* cr, double right, double bottom, const TitleBlock& 
   cairo_restore(cr);
 }
 
-// The parts list standing on the title block, numbered from the bottom; returns its top.
-double DrawPartsList(cairo_t* cr, double right, double bottom, std::initializer_list<PartsRow> rows,
+namespace {
+
+// A cell of a table row: the offset from the table's left edge, the alignment there and the
+// widest the text may be (0: any width).
+struct Column {
+  double offset;
+  Align align;
+  double maxWidth;
+};
+
+void TableRow(cairo_t* cr, double x, double baseline, std::initializer_list<Column> columns,
+              std::initializer_list<std::string_view> cells, const Font& font) {
+  auto cell = cells.begin();
+  for (const Column& c : columns)
+    Text(cr, *cell++, font, x + c.offset, baseline, c.align, c.maxWidth);
+}
+
+constexpr Colour kHeadingShade = Rgb255(232, 232, 236);
+
+}  // namespace
+
+double DrawPartsList(cairo_t* cr, double right, double bottom, const std::vector<PartsRow>& rows,
                      double rowHeight) {
   cairo_save(cr);
   const double x = right - kTitleWidth;
@@ -153,43 +173,38 @@ double DrawPartsList(cairo_t* cr, double right, double bottom, std::initializer_
   cairo_set_line_width(cr, 1.0);
   Box(cr, x, top, kTitleWidth, bottom - top);
   cairo_set_line_width(cr, 0.4);
-  const double columns[] = {x + 14, x + 120, x + 142};
-  for (double c : columns) Line(cr, c, top, c, bottom);
-  const Font font{kCondensed, 4.9};
-  const Font heading{kCondensed, 4.6, true};
+  const double rules[] = {x + 14, x + 120, x + 142};
+  for (double c : rules) Line(cr, c, top, c, bottom);
+  const auto columns = {Column{7, Align::Centre, 0}, Column{16, Align::Left, 102},
+                        Column{131, Align::Centre, 20}, Column{144, Align::Left, 44}};
   int item = static_cast<int>(rows.size());
   double y = top;
   for (const PartsRow& row : rows) {
     Line(cr, x, y + rowHeight, right, y + rowHeight);
-    const double base = y + rowHeight - 1.8;
-    Text(cr, std::to_string(item--), font, x + 7, base, Align::Centre);
-    Text(cr, row.description, font, x + 16, base, Align::Left, 102);
-    Text(cr, row.quantity, font, x + 131, base, Align::Centre, 20);
-    Text(cr, row.material, font, x + 144, base, Align::Left, 44);
+    TableRow(cr, x, y + rowHeight - 1.8, columns,
+             {std::to_string(item--), row.description, row.quantity, row.material},
+             Font{kCondensed, 4.9});
     y += rowHeight;
   }
-  FillBox(cr, x, y, kTitleWidth, rowHeight, Rgb255(232, 232, 236));
+  FillBox(cr, x, y, kTitleWidth, rowHeight, kHeadingShade);
   Use(cr, kFrameInk);
-  for (double c : columns) Line(cr, c, y, c, bottom);
-  const double base = y + rowHeight - 1.9;
-  Text(cr, "ITEM", heading, x + 7, base, Align::Centre);
-  Text(cr, "DESCRIPTION", heading, x + 16, base);
-  Text(cr, "QTY", heading, x + 131, base, Align::Centre);
-  Text(cr, "MATERIAL", heading, x + 144, base);
+  for (double c : rules) Line(cr, c, y, c, bottom);
+  TableRow(cr, x, y + rowHeight - 1.9, columns, {"ITEM", "DESCRIPTION", "QTY", "MATERIAL"},
+           Font{kCondensed, 4.6, true});
   cairo_set_line_width(cr, 1.0);
   Line(cr, x, y, right, y);
   cairo_restore(cr);
   return top;
 }
 
-void DrawNotes(cairo_t* cr, double x, double y, std::initializer_list<const char*> lines,
+void DrawNotes(cairo_t* cr, double x, double y, const std::vector<std::string>& lines,
                double maxWidth) {
   cairo_save(cr);
   Use(cr, kInk);
   Text(cr, "NOTES:", Font{kSans, 5.8, true}, x, y);
   double ly = y + 7.5;
   int n = 1;
-  for (const char* line : lines) {
+  for (const std::string& line : lines) {
     Text(cr, std::to_string(n++) + ".", kNoteFont, x + 1, ly);
     Text(cr, line, kNoteFont, x + 8, ly, Align::Left, maxWidth - 8);
     ly += 6.6;
@@ -197,7 +212,7 @@ void DrawNotes(cairo_t* cr, double x, double y, std::initializer_list<const char
   cairo_restore(cr);
 }
 
-void DrawRevisions(cairo_t* cr, double right, double top, std::initializer_list<Revision> rows) {
+void DrawRevisions(cairo_t* cr, double right, double top, const std::vector<Revision>& rows) {
   cairo_save(cr);
   const double w = 170, h = 7.2;
   const double x = right - w;
@@ -206,49 +221,77 @@ void DrawRevisions(cairo_t* cr, double right, double top, std::initializer_list<
   cairo_set_line_width(cr, 0.9);
   Box(cr, x, top, w, bottom - top);
   cairo_set_line_width(cr, 0.4);
-  const double columns[] = {x + 14, x + 110, x + 145};
-  for (double c : columns) Line(cr, c, top, c, bottom);
-  const Font font{kCondensed, 4.8};
-  const Font heading{kCondensed, 4.6, true};
-  Text(cr, "REV", heading, x + 7, top + h - 1.9, Align::Centre);
-  Text(cr, "DESCRIPTION", heading, x + 16, top + h - 1.9);
-  Text(cr, "DATE", heading, x + 127, top + h - 1.9, Align::Centre);
-  Text(cr, "BY", heading, x + 157, top + h - 1.9, Align::Centre);
+  for (double c : {x + 14, x + 110, x + 145}) Line(cr, c, top, c, bottom);
+  const auto columns = {Column{7, Align::Centre, 0}, Column{16, Align::Left, 92},
+                        Column{127, Align::Centre, 0}, Column{157, Align::Centre, 0}};
+  TableRow(cr, x, top + h - 1.9, columns, {"REV", "DESCRIPTION", "DATE", "BY"},
+           Font{kCondensed, 4.6, true});
   double y = top + h;
   for (const Revision& r : rows) {
     Line(cr, x, y, right, y);
-    Text(cr, r.rev, font, x + 7, y + h - 1.8, Align::Centre);
-    Text(cr, r.description, font, x + 16, y + h - 1.8, Align::Left, 92);
-    Text(cr, r.date, font, x + 127, y + h - 1.8, Align::Centre);
-    Text(cr, r.by, font, x + 157, y + h - 1.8, Align::Centre);
+    TableRow(cr, x, y + h - 1.8, columns, {r.rev, r.description, r.date, r.by},
+             Font{kCondensed, 4.8});
     y += h;
   }
   cairo_restore(cr);
 }
 
-// A small table of characteristics: name and value per row.
-void DrawDataTable(cairo_t* cr, double x, double y, double w, const char* heading,
-                   std::initializer_list<std::pair<const char*, const char*>> rows) {
+void DrawDataTable(cairo_t* cr, const DataTable& table) {
+  const double x = table.at.x, y = table.at.y, w = table.width;
   cairo_save(cr);
   const double h = 7.0;
-  const double bottom = y + h * (static_cast<double>(rows.size()) + 1);
-  FillBox(cr, x, y, w, h, Rgb255(232, 232, 236));
+  const double bottom = y + h * (static_cast<double>(table.rows.size()) + 1);
+  FillBox(cr, x, y, w, h, kHeadingShade);
   Use(cr, kFrameInk);
   cairo_set_line_width(cr, 0.9);
   Box(cr, x, y, w, bottom - y);
   cairo_set_line_width(cr, 0.4);
-  Text(cr, heading, Font{kCondensed, 5.0, true}, x + w / 2, y + h - 1.8, Align::Centre);
+  Text(cr, table.heading, Font{kCondensed, 5.0, true}, x + w / 2, y + h - 1.8, Align::Centre);
   double ry = y + h;
   const double split = x + w * 0.52;
   Line(cr, split, ry, split, bottom);
   const Font font{kCondensed, 4.8};
-  for (const auto& [name, value] : rows) {
+  for (const auto& [name, value] : table.rows) {
     Line(cr, x, ry, x + w, ry);
     Text(cr, name, font, x + 2, ry + h - 1.8, Align::Left, split - x - 3);
     Text(cr, value, font, split + 2, ry + h - 1.8, Align::Left, x + w - split - 3);
     ry += h;
   }
   cairo_restore(cr);
+}
+
+void DrawSchedule(cairo_t* cr, double right, const Schedule& schedule) {
+  const double x = right - kTitleWidth, y = schedule.top, h = 7.2;
+  const double count = static_cast<double>(schedule.rows.size());
+  Use(cr, kInk);
+  Text(cr, schedule.heading, Font{kSans, 5.8, true}, x, y - 3);
+  FillBox(cr, x, y, kTitleWidth, h, kHeadingShade);
+  Use(cr, kFrameInk);
+  cairo_set_line_width(cr, 0.9);
+  Box(cr, x, y, kTitleWidth, h * count);
+  cairo_set_line_width(cr, 0.4);
+  for (std::size_t c = 1; c < schedule.columns.size(); ++c)
+    Line(cr, x + schedule.columns[c] - 2, y, x + schedule.columns[c] - 2, y + h * count);
+  for (std::size_t r = 0; r < schedule.rows.size(); ++r) {
+    if (r > 0) Line(cr, x, y + h * r, x + kTitleWidth, y + h * r);
+    for (std::size_t c = 0; c < schedule.columns.size(); ++c)
+      Text(cr, schedule.rows[r][c], Font{kCondensed, 4.8, r == 0}, x + schedule.columns[c],
+           y + h * (r + 1) - 1.8, Align::Left, 80);
+  }
+}
+
+void DrawSheetTexts(cairo_t* cr, const Rect& frame, const SheetTexts& texts) {
+  if (texts.dataTable) DrawDataTable(cr, *texts.dataTable);
+  if (texts.schedule) DrawSchedule(cr, frame.right, *texts.schedule);
+  if (texts.notesAt)
+    DrawNotes(cr, texts.notesAt->x, texts.notesAt->y, texts.notes, texts.notesWidth);
+  DrawRevisions(cr, frame.right, texts.revisionsTop.value_or(frame.top), texts.revisions);
+  DrawTitleBlock(cr, frame.right, frame.bottom, texts.title);
+  if (texts.parts.empty()) return;
+  const double partsTop = DrawPartsList(cr, frame.right, frame.bottom - kTitleHeight, texts.parts);
+  if (!texts.notesAt)
+    DrawNotes(cr, frame.right - kTitleWidth + 2, partsTop - texts.notesAboveParts, texts.notes,
+              texts.notesWidth);
 }
 
 }  // namespace pw::pictures

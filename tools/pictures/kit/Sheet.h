@@ -4,8 +4,11 @@
 
 #include <cairo.h>
 
-#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "pictures/kit/Colour.h"
 #include "pictures/kit/Geometry.h"
@@ -22,14 +25,7 @@ void ProjectionSymbol(cairo_t* cr, double x, double y);
 void NorvexMark(cairo_t* cr, double x, double y, double size, Colour ink, Colour paper);
 
 struct TitleBlock {
-  const char* title;
-  const char* subtitle;
-  const char* number;
-  const char* scale;
-  const char* date;
-  const char* sheet;
-  const char* revision;
-  const char* weight;
+  std::string title, subtitle, number, scale, date, sheet, revision, weight;
 };
 
 inline constexpr double kTitleWidth = 190;
@@ -39,31 +35,64 @@ inline constexpr double kTitleHeight = 56;
 void DrawTitleBlock(cairo_t* cr, double right, double bottom, const TitleBlock& t);
 
 struct PartsRow {
-  const char* description;
-  const char* quantity;
-  const char* material;
+  std::string description, quantity, material;
 };
 
 // The parts list standing on the title block, numbered from the bottom; returns its top.
-double DrawPartsList(cairo_t* cr, double right, double bottom, std::initializer_list<PartsRow> rows,
+double DrawPartsList(cairo_t* cr, double right, double bottom, const std::vector<PartsRow>& rows,
                      double rowHeight = 7.4);
 
 // Numbered notes under a heading.
-void DrawNotes(cairo_t* cr, double x, double y, std::initializer_list<const char*> lines,
+void DrawNotes(cairo_t* cr, double x, double y, const std::vector<std::string>& lines,
                double maxWidth = 186);
 
 struct Revision {
-  const char* rev;
-  const char* description;
-  const char* date;
-  const char* by;
+  std::string rev, description, date, by;
 };
 
-// The revision table hanging from the top of the frame.
-void DrawRevisions(cairo_t* cr, double right, double top, std::initializer_list<Revision> rows);
+// The revision table hanging from the given top at the right of the frame.
+void DrawRevisions(cairo_t* cr, double right, double top, const std::vector<Revision>& rows);
+
+struct DataTable {
+  std::string heading;
+  P at;
+  double width;
+  std::vector<std::pair<std::string, std::string>> rows;  // name and value
+};
 
 // A small table of characteristics: name and value per row.
-void DrawDataTable(cairo_t* cr, double x, double y, double w, const char* heading,
-                   std::initializer_list<std::pair<const char*, const char*>> rows);
+void DrawDataTable(cairo_t* cr, const DataTable& table);
+
+// A schedule above the title block: a heading, a header row and the rows, each cell at its
+// column's offset from the left edge.
+struct Schedule {
+  std::string heading;
+  double top;
+  std::vector<double> columns;
+  std::vector<std::vector<std::string>> rows;  // the first is the header
+};
+
+void DrawSchedule(cairo_t* cr, double right, const Schedule& schedule);
+
+// Everything written on a sheet besides the drawing, as one drawing's entry in a register.
+struct SheetTexts {
+  TitleBlock title;
+  std::vector<Revision> revisions;
+  std::optional<double> revisionsTop;  // the frame's top when not given
+  std::vector<PartsRow> parts;
+  std::vector<std::string> notes;
+  std::optional<P> notesAt;  // else above the parts list by notesAboveParts
+  double notesAboveParts = 0;
+  double notesWidth = 186;
+  std::optional<DataTable> dataTable;
+  std::optional<Schedule> schedule;
+};
+
+// The entry of a drawing in a register of sheets written in JSON: an object with one member per
+// drawing.
+SheetTexts ParseSheetTexts(std::string_view registerJson, std::string_view drawing);
+
+// The sheet's tables, notes and title block, inside the frame.
+void DrawSheetTexts(cairo_t* cr, const Rect& frame, const SheetTexts& texts);
 
 }  // namespace pw::pictures

@@ -12,6 +12,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Sheet.h"
+#include "pictures/showcase/SheetTexts.h"
 
 namespace pw::pictures {
 
@@ -427,28 +428,7 @@ Raster DrawBeltConveyor() {
     Balloon(cr, {sx - 74, sy + 46}, {sx - 56, sy + 62}, 6);
   }
 
-  // ---- Sheet furniture.
-  DrawRevisions(cr, f.right, f.top,
-                {{"A", "ISSUED FOR APPROVAL", "03.04.2005", "A.K."},
-                 {"B", "ISSUED FOR CONSTRUCTION", "12.06.2005", "A.K."}});
-  DrawTitleBlock(cr, f.right, f.bottom,
-                 {"BELT CONVEYOR BC-101", "GENERAL ARRANGEMENT", "NX-0517-BC-001", "1:100",
-                  "12.06.2005", "1 / 3", "B", "18 640 kg"});
-  const double partsTop = DrawPartsList(cr, f.right, f.bottom - kTitleHeight,
-                                        {{"SUPPORT TRESTLE, HEA 160", "3", "ST37-2"},
-                                         {"STRINGER, UNP 160", "12", "ST37-2"},
-                                         {"GRAVITY TAKE-UP, 2.4 t", "1", "ST37-2"},
-                                         {"DRIVE UNIT 37 kW, i = 31.5", "1", "SEW / FLENDER"},
-                                         {"BELT EP 630/4, B = 800, 6+2", "98 m", "RUBBER"},
-                                         {"RETURN IDLER \u00D8133 x 950", "10", "DIN 22112"},
-                                         {"TROUGHING IDLER 35\u00B0, \u00D8133", "34", "DIN 22112"},
-                                         {"TAIL PULLEY \u00D8500 x 950", "1", "ST37-2"},
-                                         {"HEAD PULLEY \u00D8630 x 950, LAGGED", "1", "ST37-2"}});
-  DrawNotes(cr, f.right - kTitleWidth + 2, partsTop - 40,
-            {"ALL DIMENSIONS IN mm, LEVELS IN m, UNLESS NOTED.",
-             "STRUCTURAL STEEL ST37-2 (DIN 17100), BOLTS 8.8 GALV.",
-             "WELDS: FILLET 6 mm CONTINUOUS UNLESS NOTED.",
-             "CAPACITY 350 t/h, BELT SPEED 2.0 m/s, MATERIAL: LIMESTONE."});
+  DrawSheetTexts(cr, f, SheetTextsOf("BeltConveyor"));
   return canvas.Pixels();
 }
 

@@ -12,6 +12,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Sheet.h"
+#include "pictures/showcase/SheetTexts.h"
 
 namespace pw::pictures {
 
@@ -241,35 +242,7 @@ Raster DrawBucketElevator() {
     Text(cr, "DIN 15234 BOLTS M10", kLabelFont, 380, 143, Align::Left);
   }
 
-  DrawDataTable(cr, 290, 150, 186, "TECHNICAL DATA",
-                {{"CAPACITY", "120 t/h"},
-                 {"MATERIAL", "CLINKER, 1.4 t/m\u00B3"},
-                 {"CENTRES", "32 000 mm"},
-                 {"BELT", "EP 500/4, B = 300"},
-                 {"BUCKETS", "250 x 160, PITCH 300"},
-                 {"BELT SPEED", "1.45 m/s"},
-                 {"DRIVE", "30 kW, i = 40, BACKSTOP"}});
-
-  DrawRevisions(cr, f.right, f.top,
-                {{"A", "ISSUED FOR APPROVAL", "02.10.2005", "A.K."},
-                 {"B", "HEAD PLATFORM ADDED", "19.10.2005", "A.K."}});
-  DrawTitleBlock(cr, f.right, f.bottom,
-                 {"BUCKET ELEVATOR BE-301", "GENERAL ARRANGEMENT", "NX-0517-BE-002", "1:100",
-                  "19.10.2005", "1 / 4", "B", "21 300 kg"});
-  DrawNotes(cr, 290, 218,
-            {"ALL DIMENSIONS IN mm, LEVELS IN m, UNLESS NOTED.",
-             "CASING FLANGES BOLTED M12 WITH 6 mm GASKET, DUST TIGHT.",
-             "BUCKETS BOLTED TO BELT WITH DIN 15234 ELEVATOR BOLTS.",
-             "CASING SUPPORTED LATERALLY FROM STRUCTURE EVERY 6 m."},
-            250);
-  DrawPartsList(cr, f.right, f.bottom - kTitleHeight,
-                {{"BOOT SECTION WITH TAKE-UP", "1", "ST37-2"},
-                 {"CASING LEG 600 x 480, t = 4", "16", "ST37-2"},
-                 {"BUCKET 250 x 160, t = 3", "214", "ST37-2"},
-                 {"BELT EP 500/4, B = 300", "66 m", "RUBBER"},
-                 {"DRIVE 30 kW WITH BACKSTOP", "1", "FLENDER"},
-                 {"HEAD SECTION WITH HOOD", "1", "ST37-2"}},
-                7.4);
+  DrawSheetTexts(cr, f, SheetTextsOf("BucketElevator"));
   return canvas.Pixels();
 }
 

@@ -12,6 +12,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Sheet.h"
+#include "pictures/showcase/SheetTexts.h"
 
 namespace pw::pictures {
 
@@ -252,28 +253,7 @@ Raster DrawDragChain() {
     Dimension(cr, {264, 314}, {264, 226}, -34, "560");
   }
 
-  DrawDataTable(cr, 188, 326, 150, "TECHNICAL DATA",
-                {{"CAPACITY", "80 t/h"},
-                 {"MATERIAL", "CEMENT RAW MEAL"},
-                 {"CHAIN", "142 x 50, 20MnCr5"},
-                 {"CHAIN SPEED", "0.35 m/s"},
-                 {"DRIVE", "15 kW, i = 90"}});
-  DrawRevisions(cr, f.right, f.top, {{"A", "ISSUED FOR CONSTRUCTION", "07.12.2005", "M.S."}});
-  DrawTitleBlock(cr, f.right, f.bottom,
-                 {"DRAG CHAIN CONVEYOR DC-402", "GENERAL ARRANGEMENT", "NX-0517-DC-003", "1:50",
-                  "07.12.2005", "1 / 2", "A", "9 870 kg"});
-  const double partsTop = DrawPartsList(cr, f.right, f.bottom - kTitleHeight,
-                                        {{"SUPPORT, UNP 120", "4", "ST37-2"},
-                                         {"INSPECTION DOOR 300 x 300", "2", "ST37-2"},
-                                         {"DRIVE 15 kW, SHAFT MOUNTED", "1", "SEW"},
-                                         {"CASING 600 x 560, t = 5", "6", "ST37-2"},
-                                         {"WEAR LINER, t = 8", "12", "HARDOX 400"},
-                                         {"CHAIN 142 WITH FLIGHTS", "49 m", "20MnCr5"},
-                                         {"HEAD SPROCKET z = 10", "1", "C45, HARDENED"},
-                                         {"TAIL WHEEL WITH SCREW TAKE-UP", "1", "ST37-2"}});
-  DrawNotes(cr, f.right - kTitleWidth + 2, partsTop - 34,
-            {"ALL DIMENSIONS IN mm UNLESS NOTED.", "CASING DUST TIGHT; FLANGES WITH 6 mm GASKET.",
-             "SPROCKET TEETH FLAME HARDENED 50 HRC.", "CHAIN PRE-TENSION BY TAKE-UP, STROKE 300."});
+  DrawSheetTexts(cr, f, SheetTextsOf("DragChain"));
   return canvas.Pixels();
 }
 

@@ -12,6 +12,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Sheet.h"
+#include "pictures/showcase/SheetTexts.h"
 
 namespace pw::pictures {
 
@@ -257,40 +258,7 @@ Raster DrawDuctingDetails() {
     Text(cr, "IPE 240", kLabelFont, cx + 76, 325, Align::Left);
   }
 
-  // ---- Schedule, notes, title.
-  {
-    const double x = f.right - kTitleWidth, y = 196, h = 7.2;
-    const char* rows[][4] = {{"MARK", "DESCRIPTION", "SIZE", "t"},
-                             {"D-01", "STRAIGHT DUCT", "\u00D81000", "4"},
-                             {"D-02", "STRAIGHT DUCT", "\u00D8800", "4"},
-                             {"B-01", "BEND 90\u00B0, 5 SEG.", "R 1500", "4"},
-                             {"B-02", "BEND 45\u00B0, 3 SEG.", "R 1500", "4"},
-                             {"EJ-01", "EXPANSION JOINT", "\u00D81000", "-"},
-                             {"S-01", "SLIDING SUPPORT", "IPE 240", "-"}};
-    Use(cr, kInk);
-    Text(cr, "DUCT SCHEDULE", Font{kSans, 5.8, true}, x, y - 3);
-    FillBox(cr, x, y, kTitleWidth, h, Rgb255(232, 232, 236));
-    Use(cr, kFrameInk);
-    cairo_set_line_width(cr, 0.9);
-    Box(cr, x, y, kTitleWidth, h * 7);
-    cairo_set_line_width(cr, 0.4);
-    const double cols[] = {x + 2, x + 28, x + 118, x + 170};
-    for (int c = 1; c < 4; ++c) Line(cr, cols[c] - 2, y, cols[c] - 2, y + h * 7);
-    for (int r = 0; r < 7; ++r) {
-      if (r > 0) Line(cr, x, y + h * r, x + kTitleWidth, y + h * r);
-      for (int c = 0; c < 4; ++c)
-        Text(cr, rows[r][c], Font{kCondensed, 4.8, r == 0}, cols[c], y + h * (r + 1) - 1.8,
-             Align::Left, 80);
-    }
-  }
-  DrawNotes(cr, 210, 206,
-            {"DIMENSIONS IN mm.", "PLATE ST37-2.", "ALL SEAMS SEAL", "WELDED, AIR TIGHT.",
-             "PAINT HEAT RESIST.", "ALUMINIUM 250 \u00B0C."},
-            72);
-  DrawRevisions(cr, f.right, 196 - 48, {{"A", "ISSUED FOR FABRICATION", "28.02.2006", "A.K."}});
-  DrawTitleBlock(cr, f.right, f.bottom,
-                 {"KILN EXHAUST DUCTING", "TYPICAL DETAILS", "NX-0517-DU-011", "AS SHOWN",
-                  "28.02.2006", "1 / 1", "A", "-"});
+  DrawSheetTexts(cr, f, SheetTextsOf("DuctingDetails"));
   return canvas.Pixels();
 }
 

@@ -12,6 +12,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Sheet.h"
+#include "pictures/showcase/SheetTexts.h"
 
 namespace pw::pictures {
 
@@ -243,26 +244,7 @@ Raster DrawScrewConveyor() {
     Dimension(cr, {cx - 17, sy + 17}, {cx + 17, sy + 17}, -16, "120");
   }
 
-  // ---- Sheet furniture.
-  DrawRevisions(cr, f.right, f.top, {{"A", "ISSUED FOR CONSTRUCTION", "21.08.2005", "M.S."}});
-  DrawTitleBlock(cr, f.right, f.bottom,
-                 {"SCREW CONVEYOR SC-204", "GENERAL ARRANGEMENT", "NX-0517-SC-004", "1:25",
-                  "21.08.2005", "1 / 2", "A", "2 960 kg"});
-  const double partsTop =
-      DrawPartsList(cr, f.right, f.bottom - kTitleHeight,
-                    {{"SUPPORT LEG, UNP 100", "3", "ST37-2"},
-                     {"GEARMOTOR 7.5 kW, 58 rpm", "1", "SEW R77"},
-                     {"OUTLET SPOUT 300 x 300", "1", "ST37-2"},
-                     {"INLET SPOUT 300 x 300", "1", "ST37-2"},
-                     {"END BEARING UCF 212, SEAL", "2", "SKF"},
-                     {"HANGER BEARING, BRONZE BUSH", "2", "CuSn12"},
-                     {"PIPE \u00D889 x 5", "3", "ST52"},
-                     {"SCREW FLIGHT \u00D8300, PITCH 300", "3", "ST37-2, t = 5"},
-                     {"U-TROUGH 350, t = 4, WITH COVER", "3", "ST37-2"}});
-  DrawNotes(cr, f.right - kTitleWidth + 2, partsTop - 34,
-            {"ALL DIMENSIONS IN mm UNLESS NOTED.", "CAPACITY 25 t/h CEMENT, FILLING 30 %, 58 rpm.",
-             "FLIGHTS CONTINUOUSLY WELDED TO PIPE BOTH SIDES.",
-             "TROUGH AND COVER SEALED WITH 3 mm RUBBER."});
+  DrawSheetTexts(cr, f, SheetTextsOf("ScrewConveyor"));
   return canvas.Pixels();
 }
 

@@ -12,6 +12,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Sheet.h"
+#include "pictures/showcase/SheetTexts.h"
 
 namespace pw::pictures {
 
@@ -233,32 +234,7 @@ Raster DrawSilo() {
     Dimension(cr, {cx - 32, 160}, {cx + 32, 160}, -62, "400");
   }
 
-  DrawDataTable(cr, 306, 240, 112, "DESIGN DATA",
-                {{"CAPACITY", "150 m\u00B3"},
-                 {"MATERIAL", "CEMENT"},
-                 {"BULK DENSITY", "1.4 t/m\u00B3"},
-                 {"DESIGN CODE", "DIN 1055-6"},
-                 {"WIND LOAD", "1.0 kN/m\u00B2"},
-                 {"SHELL", "t = 8 / 6 mm"}});
-  DrawRevisions(cr, f.right, f.top,
-                {{"A", "ISSUED FOR APPROVAL", "14.01.2006", "A.K."},
-                 {"B", "LADDER CAGE REVISED", "02.02.2006", "A.K."}});
-  DrawTitleBlock(cr, f.right, f.bottom,
-                 {"CEMENT SILO SL-501, 150 m\u00B3", "GENERAL ARRANGEMENT", "NX-0517-SL-001",
-                  "1:100", "02.02.2006", "1 / 3", "B", "24 500 kg"});
-  const double partsTop = DrawPartsList(cr, f.right, f.bottom - kTitleHeight,
-                                        {{"ANCHOR BOLT M24 x 600", "16", "8.8"},
-                                         {"COLUMN HEA 240 WITH BRACING", "4", "ST37-2"},
-                                         {"SLIDE GATE + ROTARY VALVE 300", "1", "-"},
-                                         {"RING BEAM HEB 300", "1", "ST37-2"},
-                                         {"LADDER WITH CAGE, PLATFORM", "1", "ST37-2, GALV."},
-                                         {"PRESSURE RELIEF VALVE", "1", "-"},
-                                         {"BIN VENT FILTER 24 m\u00B2", "1", "-"},
-                                         {"HOPPER 60\u00B0, t = 8", "1", "ST37-2"},
-                                         {"SHELL \u00D84000, ROOF", "1", "ST37-2"}});
-  DrawNotes(cr, f.right - kTitleWidth + 2, partsTop - 34,
-            {"ALL DIMENSIONS IN mm, LEVELS IN m.", "SHELL SEAMS FULL PENETRATION BUTT WELDS.",
-             "ANCHOR BOLTS TO BE CAST IN WITH TEMPLATE.", "EXTERNAL PAINT: ZINC PRIMER + 2 x PU."});
+  DrawSheetTexts(cr, f, SheetTextsOf("Silo"));
   return canvas.Pixels();
 }
 
