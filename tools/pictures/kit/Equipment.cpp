@@ -42,4 +42,10 @@ void DrawMotorSide(cairo_t* cr, double x, double y, double w, double h, bool fan
   SolidBox(cr, x + w * 0.35, y - 3, w * 0.3, 3);
 }
 
+void ChuteFlange(cairo_t* cr, P e0, P e1, double side) {
+  const P u = Unit(e1 - e0), n = Normal(u) * side;
+  Path(cr, {e0 - u * 3, e1 + u * 3, e1 + u * 3 + n * 3, e0 - u * 3 + n * 3}, true);
+  cairo_stroke(cr);
+}
+
 }  // namespace pw::pictures

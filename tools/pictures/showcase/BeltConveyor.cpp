@@ -217,13 +217,7 @@ class Elevation {
               {H.x + 42, H.y + 38}});
     cairo_stroke(cr);
     Polyline(cr, {{H.x + 10, H.y + 10}, {H.x + 26, H.y + 46}});
-    {
-      // Chute end flange, across the chute.
-      const P e0{H.x + 26, H.y + 46}, e1{H.x + 42, H.y + 38};
-      const P u = Unit(e1 - e0), n = Normal(u) * -1.0;
-      Path(cr, {e0 - u * 3, e1 + u * 3, e1 + u * 3 + n * 3, e0 - u * 3 + n * 3}, true);
-      cairo_stroke(cr);
-    }
+    ChuteFlange(cr, {H.x + 26, H.y + 46}, {H.x + 42, H.y + 38}, -1.0);
     Use(cr, Pen::Hidden);
     Circle(cr, H.x, H.y, 9);
     Use(cr, Pen::Thin);

@@ -29,18 +29,24 @@ void BucketProfile(cairo_t* cr, double x, double y, double depth, double height,
   cairo_line_to(cr, x + s * depth * 1.05, y - height * 0.05);
 }
 
-}  // namespace
+constexpr double kGround = 364;  // the ground line of both elevations
 
-Raster DrawBucketElevator() {
-  Canvas canvas(552, 389, kPaper);
-  cairo_t* cr = canvas.Context();
-  const Rect f = DrawSheet(cr, 552, 389);
-  const double ground = 364;
+// The front elevation: the two legs on the centre line cx, the head pulley at head and the boot
+// pulley at boot.
+class FrontElevation {
+ public:
+  explicit FrontElevation(cairo_t* context) : cr(context) {}
 
-  // ---- Front elevation
-  {
+  void Draw() {
     ViewTitle(cr, 70, 22, "ELEVATION", "");
-    const double cx = 81, head = 66, boot = 340;
+    Legs();
+    Head();
+    DoorAndBoot();
+    Marks();
+  }
+
+ private:
+  void Legs() {
     // Legs with joint flanges.
     Use(cr, Pen::Outline);
     SolidBox(cr, 60, 92, 16, 226);
@@ -67,6 +73,9 @@ Raster DrawBucketElevator() {
       BucketProfile(cr, 71.5, y, 8, 6, -1);
       cairo_stroke(cr);
     }
+  }
+
+  void Head() {
     // Head with hood, head pulley hidden, discharge spout.
     Use(cr, Pen::Outline);
     cairo_move_to(cr, 54, 92);
@@ -84,12 +93,7 @@ Raster DrawBucketElevator() {
     Use(cr, Pen::Outline);
     Polyline(cr, {{108, 62}, {136, 90}});
     Polyline(cr, {{108, 86}, {120, 98}});
-    {
-      const P e0{120, 98}, e1{136, 90};
-      const P u = Unit(e1 - e0), n = Normal(u) * -1.0;
-      Path(cr, {e0 - u * 3, e1 + u * 3, e1 + u * 3 + n * 3, e0 - u * 3 + n * 3}, true);
-      cairo_stroke(cr);
-    }
+    ChuteFlange(cr, {120, 98}, {136, 90}, -1.0);
     Text(cr, "DISCHARGE", kLabelFont, 104, 112, Align::Left);
     // Drive on its platform: motor, gearbox on the head shaft, backstop.
     SolidBox(cr, 16, 92, 96, 3);
@@ -104,6 +108,9 @@ Raster DrawBucketElevator() {
     Line(cr, 18, 68, 30, 68);
     Line(cr, 18, 80, 30, 80);
     CentreCross(cr, cx, head, 17);
+  }
+
+  void DoorAndBoot() {
     // Inspection door on the up leg.
     Use(cr, Pen::Outline);
     SolidBox(cr, 62.5, 272, 11, 18);
@@ -126,16 +133,14 @@ Raster DrawBucketElevator() {
     Use(cr, Pen::Outline);
     Polyline(cr, {{28, 292}, {52, 318}});
     Polyline(cr, {{20, 304}, {52, 338}});
-    {
-      const P e0{20, 304}, e1{28, 292};
-      const P u = Unit(e1 - e0), n = Normal(u);
-      Path(cr, {e0 - u * 3, e1 + u * 3, e1 + u * 3 + n * 3, e0 - u * 3 + n * 3}, true);
-      cairo_stroke(cr);
-    }
+    ChuteFlange(cr, {20, 304}, {28, 292}, 1.0);
     Text(cr, "INLET", kLabelFont, 16, 286, Align::Left);
     SolidBox(cr, 48, 358, 66, 3);
     CentreLine(cr, {cx, 30}, {cx, ground + 4});
     Ground(cr, 14, 150, ground);
+  }
+
+  void Marks() {
     // Dimensions, levels, section mark.
     Dimension(cr, {cx + 13, boot}, {cx + 13, head}, -58, "32 000");
     Level(cr, 124, ground, "\u00B10.000");
@@ -149,99 +154,114 @@ Raster DrawBucketElevator() {
     Balloon(cr, {132, 330}, {110, 330}, 6);
   }
 
-  // ---- Side view
-  {
-    ViewTitle(cr, 214, 22, "SIDE VIEW", "");
-    Use(cr, Pen::Outline);
-    SolidBox(cr, 198, 92, 30, 226);
-    Use(cr, Pen::Thin);
-    for (double y = 130; y < 318; y += 38) Box(cr, 196.5, y - 1, 33, 2);
-    Use(cr, Pen::Outline);
-    Path(cr, {{192, 92}, {192, 48}, {203, 38}, {223, 38}, {234, 48}, {234, 92}}, true);
-    cairo_save(cr);
-    Use(cr, kPaper);
-    cairo_fill_preserve(cr);
-    cairo_restore(cr);
-    cairo_stroke(cr);
-    SolidBox(cr, 234, 63, 7, 6);
-    SolidBox(cr, 241, 54, 18, 24);
-    SolidCircle(cr, 250, 66, 8);
-    Circle(cr, 250, 66, 5);
-    SolidBox(cr, 178, 92, 96, 3);
-    Use(cr, Pen::Thin);
-    for (double x : {262.0, 272.0}) Line(cr, x, 92, x, 68);
-    Line(cr, 262, 68, 272, 68);
-    Line(cr, 262, 80, 272, 80);
-    Use(cr, Pen::Outline);
-    SolidBox(cr, 192, 318, 42, 40);
-    Use(cr, Pen::Thin);
-    for (double x : {188.0, 238.0}) {
-      Line(cr, x, 316, x, 356);
-      HexSide(cr, x - 2, 314, 4, 2.5);
-    }
-    Use(cr, Pen::Outline);
-    SolidBox(cr, 188, 358, 50, 3);
-    Use(cr, Pen::Hidden);
-    Box(cr, 200, 60, 26, 12);
-    Box(cr, 200, 334, 26, 12);
-    CentreLine(cr, {186, 66}, {262, 66});
-    CentreLine(cr, {186, 340}, {240, 340});
-    CentreLine(cr, {213, 30}, {213, ground + 4});
-    Ground(cr, 170, 280, ground);
-  }
+  cairo_t* cr;
+  const double cx = 81, head = 66, boot = 340;
+  const double ground = kGround;
+};
 
-  // ---- Section A-A through the legs.
-  {
-    ViewTitle(cr, 318, 46, "SECTION A-A", "SCALE 1:20");
-    for (double x : {292.0, 320.0}) {
-      cairo_rectangle(cr, x, 64, 24, 30);
-      cairo_rectangle(cr, x + 24 - 1.6, 64 + 1.6, -(24 - 3.2), 30 - 3.2);
-      Use(cr, kInk);
-      cairo_fill(cr);
-      for (double cxn : {x - 1.5, x + 22.5})
-        for (double cyn : {62.5, 92.5}) FillBox(cr, cxn, cyn, 3, 3, kInk);
-      cairo_set_line_width(cr, 1.4);
-      Line(cr, x + 4, 70, x + 20, 70);
-      Use(cr, Pen::Outline);
-      Path(cr, {{x + 5, 71}, {x + 6, 82}, {x + 18, 82}, {x + 19, 71}});
-      cairo_stroke(cr);
-    }
-    Dimension(cr, {292, 94}, {344, 94}, -10, "1 400");
-    Dimension(cr, {344, 94}, {344, 64}, 10, "480");
+// The side view.
+void SideView(cairo_t* cr) {
+  ViewTitle(cr, 214, 22, "SIDE VIEW", "");
+  Use(cr, Pen::Outline);
+  SolidBox(cr, 198, 92, 30, 226);
+  Use(cr, Pen::Thin);
+  for (double y = 130; y < 318; y += 38) Box(cr, 196.5, y - 1, 33, 2);
+  Use(cr, Pen::Outline);
+  Path(cr, {{192, 92}, {192, 48}, {203, 38}, {223, 38}, {234, 48}, {234, 92}}, true);
+  cairo_save(cr);
+  Use(cr, kPaper);
+  cairo_fill_preserve(cr);
+  cairo_restore(cr);
+  cairo_stroke(cr);
+  SolidBox(cr, 234, 63, 7, 6);
+  SolidBox(cr, 241, 54, 18, 24);
+  SolidCircle(cr, 250, 66, 8);
+  Circle(cr, 250, 66, 5);
+  SolidBox(cr, 178, 92, 96, 3);
+  Use(cr, Pen::Thin);
+  for (double x : {262.0, 272.0}) Line(cr, x, 92, x, 68);
+  Line(cr, 262, 68, 272, 68);
+  Line(cr, 262, 80, 272, 80);
+  Use(cr, Pen::Outline);
+  SolidBox(cr, 192, 318, 42, 40);
+  Use(cr, Pen::Thin);
+  for (double x : {188.0, 238.0}) {
+    Line(cr, x, 316, x, 356);
+    HexSide(cr, x - 2, 314, 4, 2.5);
   }
+  Use(cr, Pen::Outline);
+  SolidBox(cr, 188, 358, 50, 3);
+  Use(cr, Pen::Hidden);
+  Box(cr, 200, 60, 26, 12);
+  Box(cr, 200, 334, 26, 12);
+  CentreLine(cr, {186, 66}, {262, 66});
+  CentreLine(cr, {186, 340}, {240, 340});
+  CentreLine(cr, {213, 30}, {213, kGround + 4});
+  Ground(cr, 170, 280, kGround);
+}
 
-  // ---- Detail D: bucket on the belt.
-  {
-    ViewTitle(cr, 422, 46, "DETAIL D - BUCKET", "SCALE 1:5");
+// Section A-A through the legs.
+void SectionAA(cairo_t* cr) {
+  ViewTitle(cr, 318, 46, "SECTION A-A", "SCALE 1:20");
+  for (double x : {292.0, 320.0}) {
+    cairo_rectangle(cr, x, 64, 24, 30);
+    cairo_rectangle(cr, x + 24 - 1.6, 64 + 1.6, -(24 - 3.2), 30 - 3.2);
     Use(cr, kInk);
-    cairo_set_line_width(cr, 2.2);
-    Line(cr, 392, 58, 392, 128);
-    for (double y : {70.0, 84.0}) {
-      Use(cr, Pen::Outline);
-      SolidBox(cr, 386, y - 2, 4, 4);
-      Use(cr, Pen::Thin);
-      Line(cr, 390, y, 397, y);
-    }
-    Use(cr, kInk);
-    cairo_set_line_width(cr, 1.6);
-    BucketProfile(cr, 394, 66, 44, 30, 1);
-    cairo_close_path(cr);
-    cairo_save(cr);
-    Use(cr, Rgb255(226, 230, 236));
-    cairo_fill_preserve(cr);
-    cairo_restore(cr);
+    cairo_fill(cr);
+    for (double cxn : {x - 1.5, x + 22.5})
+      for (double cyn : {62.5, 92.5}) FillBox(cr, cxn, cyn, 3, 3, kInk);
+    cairo_set_line_width(cr, 1.4);
+    Line(cr, x + 4, 70, x + 20, 70);
+    Use(cr, Pen::Outline);
+    Path(cr, {{x + 5, 71}, {x + 6, 82}, {x + 18, 82}, {x + 19, 71}});
     cairo_stroke(cr);
+  }
+  Dimension(cr, {292, 94}, {344, 94}, -10, "1 400");
+  Dimension(cr, {344, 94}, {344, 64}, 10, "480");
+}
+
+// Detail D: bucket on the belt.
+void DetailD(cairo_t* cr) {
+  ViewTitle(cr, 422, 46, "DETAIL D - BUCKET", "SCALE 1:5");
+  Use(cr, kInk);
+  cairo_set_line_width(cr, 2.2);
+  Line(cr, 392, 58, 392, 128);
+  for (double y : {70.0, 84.0}) {
+    Use(cr, Pen::Outline);
+    SolidBox(cr, 386, y - 2, 4, 4);
     Use(cr, Pen::Thin);
-    cairo_move_to(cr, 396, 70);
-    cairo_line_to(cr, 396, 93);
-    cairo_stroke(cr);
-    Dimension(cr, {394, 104}, {440, 104}, -16, "250");
-    Dimension(cr, {446, 98}, {446, 64}, -8, "180");
-    Use(cr, kInk);
-    Text(cr, "BELT EP 500/4", kLabelFont, 380, 136, Align::Left);
-    Text(cr, "DIN 15234 BOLTS M10", kLabelFont, 380, 143, Align::Left);
+    Line(cr, 390, y, 397, y);
   }
+  Use(cr, kInk);
+  cairo_set_line_width(cr, 1.6);
+  BucketProfile(cr, 394, 66, 44, 30, 1);
+  cairo_close_path(cr);
+  cairo_save(cr);
+  Use(cr, Rgb255(226, 230, 236));
+  cairo_fill_preserve(cr);
+  cairo_restore(cr);
+  cairo_stroke(cr);
+  Use(cr, Pen::Thin);
+  cairo_move_to(cr, 396, 70);
+  cairo_line_to(cr, 396, 93);
+  cairo_stroke(cr);
+  Dimension(cr, {394, 104}, {440, 104}, -16, "250");
+  Dimension(cr, {446, 98}, {446, 64}, -8, "180");
+  Use(cr, kInk);
+  Text(cr, "BELT EP 500/4", kLabelFont, 380, 136, Align::Left);
+  Text(cr, "DIN 15234 BOLTS M10", kLabelFont, 380, 143, Align::Left);
+}
 
+}  // namespace
+
+Raster DrawBucketElevator() {
+  Canvas canvas(552, 389, kPaper);
+  cairo_t* cr = canvas.Context();
+  const Rect f = DrawSheet(cr, 552, 389);
+  FrontElevation(cr).Draw();
+  SideView(cr);
+  SectionAA(cr);
+  DetailD(cr);
   DrawSheetTexts(cr, f, SheetTextsOf("BucketElevator"));
   return canvas.Pixels();
 }
