@@ -16,16 +16,28 @@
 
 namespace pw::pictures {
 
-Raster DrawSilo() {
-  Canvas canvas(619, 438, kPaper);
-  cairo_t* cr = canvas.Context();
-  const Rect f = DrawSheet(cr, 619, 438);
-  const double ground = 404;
+namespace {
 
-  // ---- Elevation
-  {
-    const double cx = 160, l = 100, r = 220, eaves = 96, ring = 236, apex = 80;
+constexpr double kGround = 404;
+
+// The elevation: the shell between l and r on the centre line cx, from the ring beam up to the
+// eaves, the roof rising to its apex.
+class Elevation {
+ public:
+  explicit Elevation(cairo_t* context) : cr(context) {}
+
+  void Draw() {
     ViewTitle(cr, 60, 30, "ELEVATION", "SCALE 1:100");
+    Columns();
+    Shell();
+    Roof();
+    Outlet();
+    Ladder();
+    Marks();
+  }
+
+ private:
+  void Columns() {
     // Columns with bracing, behind the hopper.
     for (double x : {118.0, 202.0}) Column(cr, x, ring + 3, ground, 4.0);
     Use(cr, Pen::Thin);
@@ -34,6 +46,9 @@ Raster DrawSilo() {
     Line(cr, 200, 241, 120, 310);
     Line(cr, 120, 314, 200, ground - 2);
     Line(cr, 200, 314, 120, ground - 2);
+  }
+
+  void Shell() {
     // Shell with its strakes, ring beam, hopper.
     Use(cr, Pen::Outline);
     Path(cr, {{l, ring}, {cx - 10, 300}, {cx + 10, 300}, {r, ring}}, true);
@@ -47,6 +62,9 @@ Raster DrawSilo() {
     for (double y = eaves + 28; y < ring - 5; y += 28) Line(cr, l, y, r, y);
     Use(cr, Pen::Outline);
     SolidBox(cr, l - 4, ring - 2, r - l + 8, 5);
+  }
+
+  void Roof() {
     // Roof, roof handrail, filter, relief valve, level probe, manhole.
     Path(cr, {{l - 2, eaves}, {cx, apex}, {r + 2, eaves}}, true);
     cairo_save(cr);
@@ -70,6 +88,9 @@ Raster DrawSilo() {
     for (double x : {l, r}) Line(cr, x, eaves, x, eaves - 16);
     Line(cr, l, eaves - 16, r, eaves - 16);
     Line(cr, l, eaves - 8, r, eaves - 8);
+  }
+
+  void Outlet() {
     // Outlet: slide gate, rotary valve with its motor, chute.
     Use(cr, Pen::Outline);
     SolidBox(cr, 148, 300, 24, 7);
@@ -84,6 +105,9 @@ Raster DrawSilo() {
     SolidBox(cr, 150, 345, 20, 3);
     Use(cr, kInk);
     TextOnPaper(cr, "TO TRUCK LOADING", kLabelFont, 160, 357);
+  }
+
+  void Ladder() {
     // Ladder with cage (seen edge on), rest platform at the ring beam.
     Use(cr, Pen::Outline);
     Line(cr, 86, ground, 86, eaves - 14);
@@ -98,6 +122,9 @@ Raster DrawSilo() {
     Line(cr, 61, ring - 2, 61, ring - 20);
     Line(cr, 61, ring - 20, 70, ring - 20);
     Line(cr, 61, ring - 11, 70, ring - 11);
+  }
+
+  void Marks() {
     // Centre line, ground, dimensions, levels.
     CentreLine(cr, {cx, apex - 8}, {cx, ground + 6});
     Ground(cr, 30, 300, ground);
@@ -119,121 +146,135 @@ Raster DrawSilo() {
     Balloon(cr, {250, 346}, {203.5, 360}, 7);
   }
 
-  // ---- Section A-A (plan).
-  {
-    const double cx = 384, cy = 146, R = 62;
-    ViewTitle(cr, cx, 56, "SECTION A-A", "SCALE 1:100");
-    // Hopper below, seen from above, and the outlet.
-    Use(cr, Pen::Thin);
-    for (int i = 0; i < 4; ++i) {
-      const double angle = Radians(45 + 90 * i);
-      Line(cr, Polar({cx, cy}, 10, angle), Polar({cx, cy}, R - 2, angle));
-    }
-    Use(cr, Pen::Outline);
-    Box(cr, cx - 10, cy - 10, 20, 20);
-    Use(cr, Pen::Hidden);
-    Box(cr, cx - R * 0.707, cy - R * 0.707, R * 1.414, R * 1.414);
-    // Shell, solid in section.
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, R, 0, 2 * kPi);
-    cairo_new_sub_path(cr);
-    cairo_arc_negative(cr, cx, cy, R - 2, 2 * kPi, 0);
+  cairo_t* cr;
+  const double cx = 160, l = 100, r = 220, eaves = 96, ring = 236, apex = 80;
+  const double ground = kGround;
+};
+
+// Section A-A, in plan.
+void SectionAA(cairo_t* cr) {
+  const double cx = 384, cy = 146, R = 62;
+  ViewTitle(cr, cx, 56, "SECTION A-A", "SCALE 1:100");
+  // Hopper below, seen from above, and the outlet.
+  Use(cr, Pen::Thin);
+  for (int i = 0; i < 4; ++i) {
+    const double angle = Radians(45 + 90 * i);
+    Line(cr, Polar({cx, cy}, 10, angle), Polar({cx, cy}, R - 2, angle));
+  }
+  Use(cr, Pen::Outline);
+  Box(cr, cx - 10, cy - 10, 20, 20);
+  Use(cr, Pen::Hidden);
+  Box(cr, cx - R * 0.707, cy - R * 0.707, R * 1.414, R * 1.414);
+  // Shell, solid in section.
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, cx, cy, R, 0, 2 * kPi);
+  cairo_new_sub_path(cr);
+  cairo_arc_negative(cr, cx, cy, R - 2, 2 * kPi, 0);
+  Use(cr, kInk);
+  cairo_fill(cr);
+  // Columns (H sections) under the ring beam, and their marks.
+  const char* marks[] = {"C1", "C2", "C3", "C4"};
+  for (int i = 0; i < 4; ++i) {
+    const P c = Polar({cx, cy}, R, Radians(45 + 90 * i));
     Use(cr, kInk);
+    cairo_rectangle(cr, c.x - 5, c.y - 5, 10, 2);
+    cairo_rectangle(cr, c.x - 5, c.y + 3, 10, 2);
+    cairo_rectangle(cr, c.x - 1, c.y - 3, 2, 6);
     cairo_fill(cr);
-    // Columns (H sections) under the ring beam, and their marks.
-    const char* marks[] = {"C1", "C2", "C3", "C4"};
-    for (int i = 0; i < 4; ++i) {
-      const P c = Polar({cx, cy}, R, Radians(45 + 90 * i));
-      Use(cr, kInk);
-      cairo_rectangle(cr, c.x - 5, c.y - 5, 10, 2);
-      cairo_rectangle(cr, c.x - 5, c.y + 3, 10, 2);
-      cairo_rectangle(cr, c.x - 1, c.y - 3, 2, 6);
-      cairo_fill(cr);
-      const P m = Polar({cx, cy}, R + 14, Radians(45 + 90 * i));
-      Use(cr, Pen::Thin);
-      Circle(cr, m.x, m.y, 5);
-      Use(cr, kInk);
-      Text(cr, marks[i], Font{kCondensed, 4.6, true}, m.x, m.y + 1.7, Align::Centre);
-    }
-    // Ladder and cage on the west side.
-    Use(cr, Pen::Outline);
-    Box(cr, cx - R - 12, cy - 6, 4, 12);
+    const P m = Polar({cx, cy}, R + 14, Radians(45 + 90 * i));
     Use(cr, Pen::Thin);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx - R - 12, cy, 10, kPi / 2, 3 * kPi / 2);
-    cairo_stroke(cr);
-    Line(cr, cx - R - 8, cy - 4, cx - R, cy - 4);
-    Line(cr, cx - R - 8, cy + 4, cx - R, cy + 4);
-    CentreCross(cr, cx, cy, R + 8);
-    Dimension(cr, {cx - R, cy + R + 4}, {cx + R, cy + R + 4}, -12, "\u00D8 4 000");
-    const P c1 = Polar({cx, cy}, R, Radians(45)), c2 = Polar({cx, cy}, R, Radians(135));
-    Dimension(cr, c2, c1, 22, "2 830");
-  }
-
-  // ---- Detail B: column base.
-  {
-    const double cx = 536;
-    ViewTitle(cr, cx, 56, "DETAIL B", "SCALE 1:10");
-    Use(cr, Pen::Outline);
-    SolidBox(cr, cx - 10, 72, 20, 88);
-    Use(cr, Pen::Thin);
-    Line(cr, cx - 7, 72, cx - 7, 160);
-    Line(cr, cx + 7, 72, cx + 7, 160);
-    BreakLine(cr, {cx - 14, 72}, {cx + 14, 72});
-    Use(cr, Pen::Outline);
-    for (double s : {-1.0, 1.0}) {
-      Path(cr, {{cx + s * 10, 160}, {cx + s * 24, 160}, {cx + s * 10, 132}}, true);
-      cairo_save(cr);
-      Use(cr, kPaper);
-      cairo_fill_preserve(cr);
-      cairo_restore(cr);
-      cairo_stroke(cr);
-    }
-    SolidBox(cr, cx - 32, 160, 64, 5);
-    cairo_rectangle(cr, cx - 32, 160, 64, 5);
-    Hatch(cr, 1.8);
-    // Grout and pedestal.
-    FillBox(cr, cx - 32, 165, 64, 4, Rgb255(225, 225, 225));
-    Use(cr, Pen::Outline);
-    Path(cr, {{cx - 44, 212}, {cx - 44, 169}, {cx + 44, 169}, {cx + 44, 212}});
-    cairo_stroke(cr);
-    BreakLine(cr, {cx - 48, 212}, {cx + 48, 212});
-    cairo_save(cr);
-    cairo_rectangle(cr, cx - 44, 169, 88, 43);
-    cairo_clip(cr);
-    Use(cr, kHatchInk);
-    for (int i = 0; i < 90; ++i) {
-      const double x = cx - 43 + Noise(i, 7, 3) * 86, y = 170 + Noise(i, 8, 3) * 41;
-      if (i % 3 == 0) {
-        Path(cr, {{x, y}, {x + 2.2, y + 0.6}, {x + 0.8, y + 2.2}}, true);
-        cairo_set_line_width(cr, 0.4);
-        cairo_stroke(cr);
-      } else {
-        Dot(cr, x, y, 0.5);
-      }
-    }
-    cairo_restore(cr);
-    // Anchor bolts.
-    for (double x : {cx - 22, cx + 22}) {
-      Use(cr, Pen::Hidden);
-      Line(cr, x, 169, x, 206);
-      Line(cr, x, 206, x + 6, 206);
-      Use(cr, Pen::Outline);
-      HexSide(cr, x - 4, 154, 8, 4);
-      SolidBox(cr, x - 5, 158, 10, 2);
-      Line(cr, x, 150, x, 154);
-    }
+    Circle(cr, m.x, m.y, 5);
     Use(cr, kInk);
-    cairo_set_line_width(cr, 0.45);
-    Line(cr, cx + 10, 100, cx + 30, 90);
-    Text(cr, "HEA 240", kLabelFont, cx + 31, 91);
-    Line(cr, cx + 26, 162, cx + 50, 146);
-    Text(cr, "PL 400x400x25", kLabelFont, cx + 51, 147, Align::Right, 46);
-    Line(cr, cx - 22, 150, cx - 44, 132);
-    Text(cr, "4 x M24", kLabelFont, cx - 44, 130, Align::Centre);
-    Dimension(cr, {cx - 32, 160}, {cx + 32, 160}, -62, "400");
+    Text(cr, marks[i], Font{kCondensed, 4.6, true}, m.x, m.y + 1.7, Align::Centre);
   }
+  // Ladder and cage on the west side.
+  Use(cr, Pen::Outline);
+  Box(cr, cx - R - 12, cy - 6, 4, 12);
+  Use(cr, Pen::Thin);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, cx - R - 12, cy, 10, kPi / 2, 3 * kPi / 2);
+  cairo_stroke(cr);
+  Line(cr, cx - R - 8, cy - 4, cx - R, cy - 4);
+  Line(cr, cx - R - 8, cy + 4, cx - R, cy + 4);
+  CentreCross(cr, cx, cy, R + 8);
+  Dimension(cr, {cx - R, cy + R + 4}, {cx + R, cy + R + 4}, -12, "\u00D8 4 000");
+  const P c1 = Polar({cx, cy}, R, Radians(45)), c2 = Polar({cx, cy}, R, Radians(135));
+  Dimension(cr, c2, c1, 22, "2 830");
+}
 
+// Detail B: column base.
+void DetailB(cairo_t* cr) {
+  const double cx = 536;
+  ViewTitle(cr, cx, 56, "DETAIL B", "SCALE 1:10");
+  Use(cr, Pen::Outline);
+  SolidBox(cr, cx - 10, 72, 20, 88);
+  Use(cr, Pen::Thin);
+  Line(cr, cx - 7, 72, cx - 7, 160);
+  Line(cr, cx + 7, 72, cx + 7, 160);
+  BreakLine(cr, {cx - 14, 72}, {cx + 14, 72});
+  Use(cr, Pen::Outline);
+  for (double s : {-1.0, 1.0}) {
+    Path(cr, {{cx + s * 10, 160}, {cx + s * 24, 160}, {cx + s * 10, 132}}, true);
+    cairo_save(cr);
+    Use(cr, kPaper);
+    cairo_fill_preserve(cr);
+    cairo_restore(cr);
+    cairo_stroke(cr);
+  }
+  SolidBox(cr, cx - 32, 160, 64, 5);
+  cairo_rectangle(cr, cx - 32, 160, 64, 5);
+  Hatch(cr, 1.8);
+  // Grout and pedestal.
+  FillBox(cr, cx - 32, 165, 64, 4, Rgb255(225, 225, 225));
+  Use(cr, Pen::Outline);
+  Path(cr, {{cx - 44, 212}, {cx - 44, 169}, {cx + 44, 169}, {cx + 44, 212}});
+  cairo_stroke(cr);
+  BreakLine(cr, {cx - 48, 212}, {cx + 48, 212});
+  cairo_save(cr);
+  cairo_rectangle(cr, cx - 44, 169, 88, 43);
+  cairo_clip(cr);
+  Use(cr, kHatchInk);
+  for (int i = 0; i < 90; ++i) {
+    const double x = cx - 43 + Noise(i, 7, 3) * 86, y = 170 + Noise(i, 8, 3) * 41;
+    if (i % 3 == 0) {
+      Path(cr, {{x, y}, {x + 2.2, y + 0.6}, {x + 0.8, y + 2.2}}, true);
+      cairo_set_line_width(cr, 0.4);
+      cairo_stroke(cr);
+    } else {
+      Dot(cr, x, y, 0.5);
+    }
+  }
+  cairo_restore(cr);
+  // Anchor bolts.
+  for (double x : {cx - 22, cx + 22}) {
+    Use(cr, Pen::Hidden);
+    Line(cr, x, 169, x, 206);
+    Line(cr, x, 206, x + 6, 206);
+    Use(cr, Pen::Outline);
+    HexSide(cr, x - 4, 154, 8, 4);
+    SolidBox(cr, x - 5, 158, 10, 2);
+    Line(cr, x, 150, x, 154);
+  }
+  Use(cr, kInk);
+  cairo_set_line_width(cr, 0.45);
+  Line(cr, cx + 10, 100, cx + 30, 90);
+  Text(cr, "HEA 240", kLabelFont, cx + 31, 91);
+  Line(cr, cx + 26, 162, cx + 50, 146);
+  Text(cr, "PL 400x400x25", kLabelFont, cx + 51, 147, Align::Right, 46);
+  Line(cr, cx - 22, 150, cx - 44, 132);
+  Text(cr, "4 x M24", kLabelFont, cx - 44, 130, Align::Centre);
+  Dimension(cr, {cx - 32, 160}, {cx + 32, 160}, -62, "400");
+}
+
+}  // namespace
+
+Raster DrawSilo() {
+  Canvas canvas(619, 438, kPaper);
+  cairo_t* cr = canvas.Context();
+  const Rect f = DrawSheet(cr, 619, 438);
+  Elevation(cr).Draw();
+  SectionAA(cr);
+  DetailB(cr);
   DrawSheetTexts(cr, f, SheetTextsOf("Silo"));
   return canvas.Pixels();
 }
