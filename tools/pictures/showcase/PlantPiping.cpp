@@ -125,129 +125,152 @@ void PipeMarking(cairo_t* cr, double x, double cy, std::string_view text, Colour
   Arrowhead(cr, {x + w + 30, cy}, {1, 0}, 7, 4);
 }
 
-}  // namespace
+// Plant piping photographed against a concrete wall: four lines across the picture, cooling
+// water drops at the x of drops[], all on a support frame.
+class PipingPhoto {
+ public:
+  static constexpr int kWidth = 471, kHeight = 353;
 
-Raster DrawPlantPiping() {
-  const int w = 471, h = 353;
-  Canvas canvas(w, h);
-  cairo_t* cr = canvas.Context();
-  // Concrete wall with panel joints and weathering, floor slab with a painted walkway line.
-  VerticalGradient(cr, 0, 0, w, 300, Rgb255(196, 192, 182), Rgb255(164, 160, 150));
-  for (int i = 0; i < 26; ++i) {
-    const double x = Noise(i, 0, 51) * w, y = Noise(i, 1, 51) * 300, r = 20 + 40 * Noise(i, 2, 51);
-    cairo_pattern_t* g = cairo_pattern_create_radial(x, y, 0, x, y, r);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.3, 0.28, 0.25, 0.07);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.3, 0.28, 0.25, 0);
-    cairo_arc(cr, x, y, r, 0, 2 * kPi);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+  explicit PipingPhoto(cairo_t* context) : cr(context) {}
+
+  void Draw() {
+    WallAndFloor();
+    Shadows();
+    Supports();
+    SteamFireAndGas();
+    CoolingWater();
+    Gauge();
+    FireWaterRiser();
+    Fittings();
+    Vignette(cr, w, h, 0.3);
   }
-  Use(cr, Rgb255(140, 136, 128));
-  cairo_set_line_width(cr, 1.2);
-  for (double x : {118.0, 262.0, 406.0}) Line(cr, x, 0, x, 300);
-  Line(cr, 0, 132, w, 132);
-  VerticalGradient(cr, 0, 300, w, 53, Rgb255(150, 148, 142), Rgb255(118, 116, 110));
-  Use(cr, Rgb255(96, 94, 88));
-  cairo_set_line_width(cr, 1.5);
-  Line(cr, 0, 300, w, 300);
-  Use(cr, Rgb255(220, 180, 30));
-  Path(cr, {{0, 330}, {w, 322}, {w, 328}, {0, 337}}, true);
-  cairo_fill(cr);
 
-  const Colour green = Rgb255(46, 128, 70), yellow = Rgb255(220, 176, 30);
-  const Colour aluminium = Rgb255(196, 200, 204), red = Rgb255(184, 30, 28);
-  const Colour frame = Rgb255(86, 104, 124), valveBody = Rgb255(64, 76, 90);
-  const double drops[] = {96, 236, 376};
+ private:
+  // Concrete wall with panel joints and weathering, floor slab with a painted walkway line.
+  void WallAndFloor() {
+    VerticalGradient(cr, 0, 0, w, 300, Rgb255(196, 192, 182), Rgb255(164, 160, 150));
+    for (int i = 0; i < 26; ++i) {
+      const double x = Noise(i, 0, 51) * w, y = Noise(i, 1, 51) * 300,
+                   r = 20 + 40 * Noise(i, 2, 51);
+      cairo_pattern_t* g = cairo_pattern_create_radial(x, y, 0, x, y, r);
+      cairo_pattern_add_color_stop_rgba(g, 0, 0.3, 0.28, 0.25, 0.07);
+      cairo_pattern_add_color_stop_rgba(g, 1, 0.3, 0.28, 0.25, 0);
+      cairo_arc(cr, x, y, r, 0, 2 * kPi);
+      cairo_set_source(cr, g);
+      cairo_fill(cr);
+      cairo_pattern_destroy(g);
+    }
+    Use(cr, Rgb255(140, 136, 128));
+    cairo_set_line_width(cr, 1.2);
+    for (double x : {118.0, 262.0, 406.0}) Line(cr, x, 0, x, 300);
+    Line(cr, 0, 132, w, 132);
+    VerticalGradient(cr, 0, 300, w, 53, Rgb255(150, 148, 142), Rgb255(118, 116, 110));
+    Use(cr, Rgb255(96, 94, 88));
+    cairo_set_line_width(cr, 1.5);
+    Line(cr, 0, 300, w, 300);
+    Use(cr, Rgb255(220, 180, 30));
+    Path(cr, {{0, 330}, {w, 322}, {w, 328}, {0, 337}}, true);
+    cairo_fill(cr);
+  }
 
   // Shadows of everything on the wall, offset down and to the right.
-  cairo_save(cr);
-  cairo_translate(cr, 9, 11);
-  Use(cr, Rgb255(40, 36, 30), 0.22);
-  cairo_rectangle(cr, 0, 40 - 17, w, 34);
-  cairo_rectangle(cr, 0, 92 - 9, w, 18);
-  cairo_rectangle(cr, 0, 150 - 23, w, 46);
-  for (double x : drops) cairo_rectangle(cr, x - 14, 150, 28, 150);
-  cairo_rectangle(cr, 446 - 9, 94, 18, 206);
-  cairo_rectangle(cr, 0, 61, 422, 18);
-  cairo_rectangle(cr, 24, 14, 16, 286);
-  cairo_fill(cr);
-  cairo_restore(cr);
+  void Shadows() {
+    cairo_save(cr);
+    cairo_translate(cr, 9, 11);
+    Use(cr, Rgb255(40, 36, 30), 0.22);
+    cairo_rectangle(cr, 0, 40 - 17, w, 34);
+    cairo_rectangle(cr, 0, 92 - 9, w, 18);
+    cairo_rectangle(cr, 0, 150 - 23, w, 46);
+    for (double x : drops) cairo_rectangle(cr, x - 14, 150, 28, 150);
+    cairo_rectangle(cr, 446 - 9, 94, 18, 206);
+    cairo_rectangle(cr, 0, 61, 422, 18);
+    cairo_rectangle(cr, 24, 14, 16, 286);
+    cairo_fill(cr);
+    cairo_restore(cr);
+  }
 
   // Support frame: a post at each side, cross beams under the pipes.
-  auto IBeamV = [&](double x0, double y0, double y1, double width) {
-    FillBox(cr, x0, y0, width, y1 - y0, Shade(frame, 0.8));
-    FillBox(cr, x0 + width * 0.2, y0, width * 0.6, y1 - y0, Shade(frame, 1.05));
-    Use(cr, Shade(frame, 0.55));
-    cairo_set_line_width(cr, 0.8);
-    Line(cr, x0 + width * 0.2, y0, x0 + width * 0.2, y1);
-    Line(cr, x0 + width * 0.8, y0, x0 + width * 0.8, y1);
-  };
-  auto IBeamH = [&](double x0, double x1, double y0, double depth) {
-    FillBox(cr, x0, y0, x1 - x0, depth, Shade(frame, 0.9));
-    FillBox(cr, x0, y0, x1 - x0, depth * 0.18, Shade(frame, 1.2));
-    FillBox(cr, x0, y0 + depth * 0.82, x1 - x0, depth * 0.18, Shade(frame, 0.6));
-  };
-  IBeamV(24, 8, 300, 16);
-  IBeamH(0, w, 57, 10);
-  IBeamH(0, w, 101, 9);
-  IBeamH(0, w, 173, 10);
+  void Supports() {
+    auto IBeamV = [&](double x0, double y0, double y1, double width) {
+      FillBox(cr, x0, y0, width, y1 - y0, Shade(frame, 0.8));
+      FillBox(cr, x0 + width * 0.2, y0, width * 0.6, y1 - y0, Shade(frame, 1.05));
+      Use(cr, Shade(frame, 0.55));
+      cairo_set_line_width(cr, 0.8);
+      Line(cr, x0 + width * 0.2, y0, x0 + width * 0.2, y1);
+      Line(cr, x0 + width * 0.8, y0, x0 + width * 0.8, y1);
+    };
+    auto IBeamH = [&](double x0, double x1, double y0, double depth) {
+      FillBox(cr, x0, y0, x1 - x0, depth, Shade(frame, 0.9));
+      FillBox(cr, x0, y0, x1 - x0, depth * 0.18, Shade(frame, 1.2));
+      FillBox(cr, x0, y0 + depth * 0.82, x1 - x0, depth * 0.18, Shade(frame, 0.6));
+    };
+    IBeamV(24, 8, 300, 16);
+    IBeamH(0, w, 57, 10);
+    IBeamH(0, w, 101, 9);
+    IBeamH(0, w, 173, 10);
+  }
 
-  // Steam line in aluminium cladding with its bands.
-  PipeH(cr, 0, w, 40, 34, aluminium);
-  Use(cr, Rgb255(120, 124, 128));
-  cairo_set_line_width(cr, 1.0);
-  for (double x = 30; x < w; x += 58) Line(cr, x, 23, x, 57);
-  Use(cr, Rgb255(30, 30, 30), 0.85);
-  Text(cr, "LP STEAM  6 bar", Font{kSans, 8, true}, 300, 43);
-  // Fire water: a header behind the gas line, a riser with a butterfly valve.
-  PipeH(cr, 0, 422, 70, 18, red);
-  FlangePair(cr, {212, 70}, 18, false, red);
-  PipeBend(cr, {422, 94}, 24, 18, -kPi / 2, 0, red);
-  // Gas line with a ball valve.
-  PipeH(cr, 0, w, 92, 16, yellow);
-  FlangePair(cr, {280, 92}, 16, false, yellow);
-  FlangePair(cr, {318, 92}, 16, false, yellow);
-  {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 80, 0, 104);
-    AddPipeStops(g, Rgb255(150, 150, 150));
-    cairo_rectangle(cr, 286, 82, 26, 20);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-    FillBox(cr, 296, 74, 6, 8, Rgb255(90, 90, 90));
-    Use(cr, Rgb255(200, 30, 20));
-    cairo_set_line_width(cr, 4);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    Line(cr, 299, 74, 340, 70);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  void SteamFireAndGas() {
+    // Steam line in aluminium cladding with its bands.
+    PipeH(cr, 0, w, 40, 34, aluminium);
+    Use(cr, Rgb255(120, 124, 128));
+    cairo_set_line_width(cr, 1.0);
+    for (double x = 30; x < w; x += 58) Line(cr, x, 23, x, 57);
+    Use(cr, Rgb255(30, 30, 30), 0.85);
+    Text(cr, "LP STEAM  6 bar", Font{kSans, 8, true}, 300, 43);
+    // Fire water: a header behind the gas line, a riser with a butterfly valve.
+    PipeH(cr, 0, 422, 70, 18, red);
+    FlangePair(cr, {212, 70}, 18, false, red);
+    PipeBend(cr, {422, 94}, 24, 18, -kPi / 2, 0, red);
+    // Gas line with a ball valve.
+    PipeH(cr, 0, w, 92, 16, yellow);
+    FlangePair(cr, {280, 92}, 16, false, yellow);
+    FlangePair(cr, {318, 92}, 16, false, yellow);
+    {
+      cairo_pattern_t* g = cairo_pattern_create_linear(0, 80, 0, 104);
+      AddPipeStops(g, Rgb255(150, 150, 150));
+      cairo_rectangle(cr, 286, 82, 26, 20);
+      cairo_set_source(cr, g);
+      cairo_fill(cr);
+      cairo_pattern_destroy(g);
+      FillBox(cr, 296, 74, 6, 8, Rgb255(90, 90, 90));
+      Use(cr, Rgb255(200, 30, 20));
+      cairo_set_line_width(cr, 4);
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      Line(cr, 299, 74, 340, 70);
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    }
+    PipeMarking(cr, 120, 92, "NATURAL GAS", Rgb255(30, 30, 30));
   }
-  PipeMarking(cr, 120, 92, "NATURAL GAS", Rgb255(30, 30, 30));
-  // Cooling water header with flanged joints; three drops with gate and check valves.
-  for (double x : drops) PipeV(cr, 150, 300, x, 28, green);
-  PipeH(cr, 0, w, 150, 46, green);
-  FlangePair(cr, {176, 150}, 46, false, green);
-  FlangePair(cr, {318, 150}, 46, false, green);
-  for (double x : drops) {
-    // Weld at the branch, gate valve, check valve, floor sleeve.
-    Use(cr, Shade(green, 0.6), 0.8);
-    cairo_set_line_width(cr, 1.4);
-    Line(cr, x - 14, 175, x + 14, 175);
-    GateValve(cr, x, 214, 28, valveBody);
-    FlangePair(cr, {x, 252}, 28, true, green);
-    cairo_pattern_t* g = cairo_pattern_create_linear(x - 18, 0, x + 18, 0);
-    AddPipeStops(g, valveBody);
-    cairo_rectangle(cr, x - 17, 258, 34, 22);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-    FillBox(cr, x - 12, 262, 24, 3, Shade(valveBody, 1.4));
-    FlangePair(cr, {x, 284}, 28, true, green);
-    PipeV(cr, 294, 302, x, 40, Rgb255(130, 128, 122));
+
+  void CoolingWater() {
+    // Cooling water header with flanged joints; three drops with gate and check valves.
+    for (double x : drops) PipeV(cr, 150, 300, x, 28, green);
+    PipeH(cr, 0, w, 150, 46, green);
+    FlangePair(cr, {176, 150}, 46, false, green);
+    FlangePair(cr, {318, 150}, 46, false, green);
+    for (double x : drops) {
+      // Weld at the branch, gate valve, check valve, floor sleeve.
+      Use(cr, Shade(green, 0.6), 0.8);
+      cairo_set_line_width(cr, 1.4);
+      Line(cr, x - 14, 175, x + 14, 175);
+      GateValve(cr, x, 214, 28, valveBody);
+      FlangePair(cr, {x, 252}, 28, true, green);
+      cairo_pattern_t* g = cairo_pattern_create_linear(x - 18, 0, x + 18, 0);
+      AddPipeStops(g, valveBody);
+      cairo_rectangle(cr, x - 17, 258, 34, 22);
+      cairo_set_source(cr, g);
+      cairo_fill(cr);
+      cairo_pattern_destroy(g);
+      FillBox(cr, x - 12, 262, 24, 3, Shade(valveBody, 1.4));
+      FlangePair(cr, {x, 284}, 28, true, green);
+      PipeV(cr, 294, 302, x, 40, Rgb255(130, 128, 122));
+    }
+    PipeMarking(cr, 24, 150, "COOLING WATER", Rgb255(250, 250, 250));
   }
-  PipeMarking(cr, 24, 150, "COOLING WATER", Rgb255(250, 250, 250));
-  // Pressure gauge on the middle drop.
-  {
+
+  void Gauge() {
+    // Pressure gauge on the middle drop.
     const double gx = 272, gy = 188, x = drops[1];
     PipeH(cr, x + 12, gx - 6, gy, 6, Rgb255(170, 170, 170));
     Use(cr, Rgb255(30, 30, 30));
@@ -268,30 +291,52 @@ Raster DrawPlantPiping() {
     cairo_arc(cr, gx + 4, gy - 3, 6, Radians(190), Radians(260));
     cairo_stroke(cr);
   }
-  PipeV(cr, 94, 300, 446, 18, red);
-  FlangePair(cr, {446, 236}, 18, true, red);
-  {
-    Use(cr, Rgb255(60, 60, 64));
-    FillBox(cr, 438, 241, 16, 10, Rgb255(60, 60, 64));
-    Use(cr, Rgb255(230, 200, 30));
-    cairo_set_line_width(cr, 3.5);
-    Line(cr, 446, 246, 418, 256);
+
+  // The fire water riser with its butterfly valve.
+  void FireWaterRiser() {
+    PipeV(cr, 94, 300, 446, 18, red);
+    FlangePair(cr, {446, 236}, 18, true, red);
+    {
+      Use(cr, Rgb255(60, 60, 64));
+      FillBox(cr, 438, 241, 16, 10, Rgb255(60, 60, 64));
+      Use(cr, Rgb255(230, 200, 30));
+      cairo_set_line_width(cr, 3.5);
+      Line(cr, 446, 246, 418, 256);
+    }
+    FlangePair(cr, {446, 256}, 18, true, red);
   }
-  FlangePair(cr, {446, 256}, 18, true, red);
-  // U-bolts where the pipes cross the beams.
-  Use(cr, Rgb255(90, 90, 90));
-  cairo_set_line_width(cr, 1.4);
-  for (double x : {60.0, 200.0, 340.0}) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x, 150, 24, Radians(200), Radians(340));
-    cairo_stroke(cr);
+
+  // U-bolts where the pipes cross the beams, and the valve tag.
+  void Fittings() {
+    // U-bolts where the pipes cross the beams.
+    Use(cr, Rgb255(90, 90, 90));
+    cairo_set_line_width(cr, 1.4);
+    for (double x : {60.0, 200.0, 340.0}) {
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, x, 150, 24, Radians(200), Radians(340));
+      cairo_stroke(cr);
+    }
+    // Valve tag.
+    Use(cr, Rgb255(250, 250, 250));
+    FillBox(cr, 100, 232, 22, 10, Rgb255(250, 250, 250));
+    Use(cr, Rgb255(20, 20, 20));
+    Text(cr, "V-102", Font{kCondensed, 6.5, true}, 111, 240, Align::Centre);
   }
-  // Valve tag.
-  Use(cr, Rgb255(250, 250, 250));
-  FillBox(cr, 100, 232, 22, 10, Rgb255(250, 250, 250));
-  Use(cr, Rgb255(20, 20, 20));
-  Text(cr, "V-102", Font{kCondensed, 6.5, true}, 111, 240, Align::Centre);
-  Vignette(cr, w, h, 0.3);
+
+  cairo_t* cr;
+  static constexpr int w = kWidth, h = kHeight;
+  const Colour green = Rgb255(46, 128, 70), yellow = Rgb255(220, 176, 30);
+  const Colour aluminium = Rgb255(196, 200, 204), red = Rgb255(184, 30, 28);
+  const Colour frame = Rgb255(86, 104, 124), valveBody = Rgb255(64, 76, 90);
+  const double drops[3] = {96, 236, 376};
+};
+
+}  // namespace
+
+Raster DrawPlantPiping() {
+  Canvas canvas(PipingPhoto::kWidth, PipingPhoto::kHeight);
+  cairo_t* cr = canvas.Context();
+  PipingPhoto(cr).Draw();
   return canvas.Pixels();
 }
 

@@ -281,7 +281,7 @@ class TrainingRoom {
   }
 
   cairo_t* cr;
-  const int w = kWidth, h = kHeight;
+  static constexpr int w = kWidth, h = kHeight;
   const Camera camera{{0.3, 0.4, 1.72}, {0.3, 9, 1.72}, 250, w / 2.0, h * 0.36};
   const Look look = RoomLook();
   const double x0 = -4.5, x1 = 4.5, y1 = 9, top = 3.1;
