@@ -49,27 +49,40 @@ void ModelTag(cairo_t* cr, const Camera& camera, V3 anchor, P offset, std::strin
   Text(cr, tag, font, at.x, at.y + 2, Align::Centre);
 }
 
-}  // namespace
-
-Raster DrawPlantModel() {
-  const int w = 971, h = 665;
-  Canvas canvas(w, h);
-  cairo_t* cr = canvas.Context();
-  const Camera camera({-66, -80, 44}, {0, 4, 11}, 1050, w / 2.0, h / 2.0 + 20);
-  VerticalGradient(cr, 0, 0, w, h, Rgb255(34, 54, 88), Rgb255(170, 186, 206));
-
+// The modelling program's shading: light from the upper left, edges drawn.
+Look ModelLook() {
   Look look;
   look.light = Normalize({-0.35, -0.6, 0.72});
   look.ambient = 0.5;
   look.diffuse = 0.55;
   look.edges = true;
   look.edgeAlpha = 0.45;
-  Scene scene;  // first the ground and the foundations, then what stands on them
-  const Colour blue = Rgb255(44, 96, 170), yellow = Rgb255(236, 196, 40);
-  const Colour concrete = Rgb255(186, 186, 180);
-  const Colour orange = Rgb255(232, 122, 36), green = Rgb255(60, 132, 84);
+  return look;
+}
+
+// The 3D model of a raw material handling and cement storage plant, shaded with edges as the
+// modelling program shows it; the scene is filled first with what stands on the ground.
+class PlantModel {
+ public:
+  static constexpr int kWidth = 971, kHeight = 665;
+
+  explicit PlantModel(cairo_t* context) : cr(context) {}
+
+  void Draw() {
+    VerticalGradient(cr, 0, 0, w, h, Rgb255(34, 54, 88), Rgb255(170, 186, 206));
+    Ground();
+    Tower();
+    ElevatorAndGallery();
+    Silos();
+    Utilities();
+    Render();
+    Tags();
+    Triad();
+  }
+
+ private:
   // Ground with a survey grid, foundations.
-  {
+  void Ground() {
     Look flat = look;
     flat.edges = false;
     Scene ground;
@@ -99,106 +112,119 @@ Raster DrawPlantModel() {
     pads.Render(cr, camera, look);
   }
 
-  // Transfer tower: columns, beams, floors, clad top storey, handrails, stair.
-  const double levels[] = {6, 12, 18, 24};
-  for (double x : {0.0, 6.0, 12.0})
-    for (double y : {0.0, 9.0}) scene.Beam({x, y, 0.3}, {x, y, 28}, 0.5, 0.5, blue, 4);
-  for (double z : {6.0, 12.0, 18.0, 24.0, 28.0}) {
-    for (double y : {0.0, 9.0}) scene.Beam({0, y, z}, {12, y, z}, 0.35, 0.5, blue, 3);
-    for (double x : {0.0, 6.0, 12.0}) scene.Beam({x, 0, z}, {x, 9, z}, 0.35, 0.5, blue, 3);
-  }
-  for (double z : levels) {
-    scene.Box({0, 0, z + 0.25}, {12, 9, z + 0.35}, Rgb255(150, 154, 160));
-    for (double y : {0.0, 9.0}) scene.Line3({0, y, z + 1.4}, {12, y, z + 1.4}, yellow, 1.2);
-    scene.Line3({0, 0, z + 1.4}, {0, 9, z + 1.4}, yellow, 1.2);
-  }
-  for (double x : {0.0, 6.0})
-    for (double z0 : {0.3, 6.0, 12.0}) {
-      scene.Beam({x + 0.3, 0, z0 + 0.3}, {x + 5.7, 0, z0 + 5.7}, 0.25, 0.25, blue);
-      scene.Beam({x + 5.7, 0, z0 + 0.3}, {x + 0.3, 0, z0 + 5.7}, 0.25, 0.25, blue);
+  void Tower() {
+    // Transfer tower: columns, beams, floors, clad top storey, handrails, stair.
+    const double levels[] = {6, 12, 18, 24};
+    for (double x : {0.0, 6.0, 12.0})
+      for (double y : {0.0, 9.0}) scene.Beam({x, y, 0.3}, {x, y, 28}, 0.5, 0.5, blue, 4);
+    for (double z : {6.0, 12.0, 18.0, 24.0, 28.0}) {
+      for (double y : {0.0, 9.0}) scene.Beam({0, y, z}, {12, y, z}, 0.35, 0.5, blue, 3);
+      for (double x : {0.0, 6.0, 12.0}) scene.Beam({x, 0, z}, {x, 9, z}, 0.35, 0.5, blue, 3);
     }
-  scene.Box({-0.1, -0.1, 24.4}, {12.1, 9.1, 28.0}, Rgb255(222, 224, 228));
-  scene.Box({-0.4, -0.4, 28.0}, {12.4, 9.4, 28.4}, Rgb255(170, 60, 50));
-  for (double x = 1; x < 12; x += 2.5)
-    scene.Quad({x, -0.12, 25.4}, {x + 1.2, -0.12, 25.4}, {x + 1.2, -0.12, 26.8}, {x, -0.12, 26.8},
-               Rgb255(60, 90, 130));
-  for (double z0 = 0.3; z0 < 24; z0 += 3) {
-    const double zm = z0 + 3;
-    scene.Beam({12.6, 1.0, z0}, {15.4, 1.0, zm}, 1.0, 0.25, yellow, 2);
-    scene.Box({12.4, 0.3, zm - 0.1}, {15.6, 2.2, zm}, Rgb255(150, 154, 160));
+    for (double z : levels) {
+      scene.Box({0, 0, z + 0.25}, {12, 9, z + 0.35}, Rgb255(150, 154, 160));
+      for (double y : {0.0, 9.0}) scene.Line3({0, y, z + 1.4}, {12, y, z + 1.4}, yellow, 1.2);
+      scene.Line3({0, 0, z + 1.4}, {0, 9, z + 1.4}, yellow, 1.2);
+    }
+    for (double x : {0.0, 6.0})
+      for (double z0 : {0.3, 6.0, 12.0}) {
+        scene.Beam({x + 0.3, 0, z0 + 0.3}, {x + 5.7, 0, z0 + 5.7}, 0.25, 0.25, blue);
+        scene.Beam({x + 5.7, 0, z0 + 0.3}, {x + 0.3, 0, z0 + 5.7}, 0.25, 0.25, blue);
+      }
+    scene.Box({-0.1, -0.1, 24.4}, {12.1, 9.1, 28.0}, Rgb255(222, 224, 228));
+    scene.Box({-0.4, -0.4, 28.0}, {12.4, 9.4, 28.4}, Rgb255(170, 60, 50));
+    for (double x = 1; x < 12; x += 2.5)
+      scene.Quad({x, -0.12, 25.4}, {x + 1.2, -0.12, 25.4}, {x + 1.2, -0.12, 26.8}, {x, -0.12, 26.8},
+                 Rgb255(60, 90, 130));
+    for (double z0 = 0.3; z0 < 24; z0 += 3) {
+      const double zm = z0 + 3;
+      scene.Beam({12.6, 1.0, z0}, {15.4, 1.0, zm}, 1.0, 0.25, yellow, 2);
+      scene.Box({12.4, 0.3, zm - 0.1}, {15.6, 2.2, zm}, Rgb255(150, 154, 160));
+    }
+    for (double x : {12.4, 15.6}) scene.Beam({x, 0.3, 0.3}, {x, 0.3, 24}, 0.25, 0.25, blue, 4);
   }
-  for (double x : {12.4, 15.6}) scene.Beam({x, 0.3, 0.3}, {x, 0.3, 24}, 0.25, 0.25, blue, 4);
 
-  // Bucket elevator beside the tower.
-  scene.Box({-3.4, 3.0, 0.3}, {-1.4, 4.2, 30}, orange);
-  scene.Box({-3.8, 2.7, 30}, {-1.0, 4.5, 32.5}, orange);
-  scene.Box({-1.0, 3.2, 30.6}, {0.2, 4.0, 31.6}, Rgb255(80, 86, 96));
+  void ElevatorAndGallery() {
+    // Bucket elevator beside the tower.
+    scene.Box({-3.4, 3.0, 0.3}, {-1.4, 4.2, 30}, orange);
+    scene.Box({-3.8, 2.7, 30}, {-1.0, 4.5, 32.5}, orange);
+    scene.Box({-1.0, 3.2, 30.6}, {0.2, 4.0, 31.6}, Rgb255(80, 86, 96));
 
-  // Covered belt conveyor gallery rising to the tower, on trestles.
-  {
-    const V3 a{-46, 5, 2.5}, b{0, 5, 25.5};
-    scene.Box({-50, 2.5, 0.3}, {-42, 7.5, 3.5}, Rgb255(150, 154, 160));
-    scene.Beam(a, b, 3.2, 2.6, Rgb255(184, 200, 186), 2.5);
-    const V3 d = Normalize(b - a);
-    const V3 v = Normalize(Cross(Normalize(Cross(d, {0, 0, 1})), d));
-    scene.Beam(a + v * 1.4, b + v * 1.4, 3.8, 0.18, green, 2.5);
-    for (double t : {0.22, 0.45, 0.68}) {
-      const V3 p = a + (b - a) * t;
-      for (double dy : {-1.5, 1.5})
-        scene.Beam({p.x, p.y + dy, 0.3}, {p.x, p.y + dy, p.z - 1.3}, 0.4, 0.4, blue, 4);
-      for (double z = 3; z < p.z - 2; z += 5)
-        scene.Line3({p.x, p.y - 1.5, z}, {p.x, p.y + 1.5, z + 4}, blue, 1.0);
+    // Covered belt conveyor gallery rising to the tower, on trestles.
+    {
+      const V3 a{-46, 5, 2.5}, b{0, 5, 25.5};
+      scene.Box({-50, 2.5, 0.3}, {-42, 7.5, 3.5}, Rgb255(150, 154, 160));
+      scene.Beam(a, b, 3.2, 2.6, Rgb255(184, 200, 186), 2.5);
+      const V3 d = Normalize(b - a);
+      const V3 v = Normalize(Cross(Normalize(Cross(d, {0, 0, 1})), d));
+      scene.Beam(a + v * 1.4, b + v * 1.4, 3.8, 0.18, green, 2.5);
+      for (double t : {0.22, 0.45, 0.68}) {
+        const V3 p = a + (b - a) * t;
+        for (double dy : {-1.5, 1.5})
+          scene.Beam({p.x, p.y + dy, 0.3}, {p.x, p.y + dy, p.z - 1.3}, 0.4, 0.4, blue, 4);
+        for (double z = 3; z < p.z - 2; z += 5)
+          scene.Line3({p.x, p.y - 1.5, z}, {p.x, p.y + 1.5, z + 4}, blue, 1.0);
+      }
     }
   }
 
-  // Two silos and the conveyor from the tower roof to their roofs.
-  const Colour silo = Rgb255(214, 216, 220);
-  ModelSilo(scene, 26, 1, 5, silo, blue);
-  ModelSilo(scene, 26, 14, 5, silo, blue);
-  scene.Beam({12, 4.5, 27.2}, {22, 4.5, 27.2}, 1.2, 1.0, yellow, 2);
-  scene.Beam({22, 1, 27.2}, {22, 14, 27.2}, 1.2, 1.0, yellow, 2);
-  for (double y : {1.0, 14.0})
-    scene.Box({21.2, y - 0.8, 25.4}, {22.8, y + 0.8, 26.7}, Rgb255(236, 236, 236));
-
-  // Dust filter on the tower roof with its duct.
-  scene.Box({2, 2, 28.4}, {6, 6, 32}, Rgb255(238, 238, 240));
-  scene.Cylinder({6, 4, 31}, {1, 0, 0}, 5, 0.4, 0.4, Rgb255(150, 160, 170), 10);
-  scene.Cylinder({8.5, 4, 32.4}, {0, 0, 1}, 3.5, 0.45, 0.45, Rgb255(150, 160, 170), 10);
-
-  // Pipe rack along the front with its pipes.
-  for (double x = -10; x <= 40; x += 6) {
-    for (double y : {-12.0, -9.0}) scene.Beam({x, y, 0}, {x, y, 5}, 0.35, 0.35, blue, 3);
-    scene.Beam({x, -12.2, 5}, {x, -8.8, 5}, 0.35, 0.4, blue);
+  void Silos() {
+    // Two silos and the conveyor from the tower roof to their roofs.
+    const Colour silo = Rgb255(214, 216, 220);
+    ModelSilo(scene, 26, 1, 5, silo, blue);
+    ModelSilo(scene, 26, 14, 5, silo, blue);
+    scene.Beam({12, 4.5, 27.2}, {22, 4.5, 27.2}, 1.2, 1.0, yellow, 2);
+    scene.Beam({22, 1, 27.2}, {22, 14, 27.2}, 1.2, 1.0, yellow, 2);
+    for (double y : {1.0, 14.0})
+      scene.Box({21.2, y - 0.8, 25.4}, {22.8, y + 0.8, 26.7}, Rgb255(236, 236, 236));
   }
-  const Colour pipes[] = {green, yellow, Rgb255(170, 176, 184), Rgb255(190, 40, 36)};
-  for (int i = 0; i < 4; ++i)
-    scene.Cylinder({-10, -11.6 + i * 0.8, 5.5}, {1, 0, 0}, 50, 0.25, 0.25, pipes[i], 10);
 
-  // Control building and a water tank.
-  scene.Box({-26, -24, 0}, {-12, -15, 4.5}, Rgb255(226, 220, 204));
-  scene.Box({-26.3, -24.3, 4.5}, {-11.7, -14.7, 4.9}, Rgb255(140, 140, 140));
-  for (double x = -25; x < -13; x += 2.4)
-    scene.Quad({x, -24.02, 1.3}, {x + 1.4, -24.02, 1.3}, {x + 1.4, -24.02, 3.2}, {x, -24.02, 3.2},
-               Rgb255(50, 80, 120));
-  scene.Cylinder({44, -4, 0}, {0, 0, 1}, 7, 4, 4, Rgb255(176, 196, 210), 24);
-  scene.Cylinder({44, -4, 7}, {0, 0, 1}, 0.8, 4, 0.3, Rgb255(176, 196, 210), 24);
+  // The dust filter, the pipe rack, the control building and a water tank.
+  void Utilities() {
+    // Dust filter on the tower roof with its duct.
+    scene.Box({2, 2, 28.4}, {6, 6, 32}, Rgb255(238, 238, 240));
+    scene.Cylinder({6, 4, 31}, {1, 0, 0}, 5, 0.4, 0.4, Rgb255(150, 160, 170), 10);
+    scene.Cylinder({8.5, 4, 32.4}, {0, 0, 1}, 3.5, 0.45, 0.45, Rgb255(150, 160, 170), 10);
 
-  scene.Render(cr, camera, look);
+    // Pipe rack along the front with its pipes.
+    for (double x = -10; x <= 40; x += 6) {
+      for (double y : {-12.0, -9.0}) scene.Beam({x, y, 0}, {x, y, 5}, 0.35, 0.35, blue, 3);
+      scene.Beam({x, -12.2, 5}, {x, -8.8, 5}, 0.35, 0.4, blue);
+    }
+    const Colour pipes[] = {green, yellow, Rgb255(170, 176, 184), Rgb255(190, 40, 36)};
+    for (int i = 0; i < 4; ++i)
+      scene.Cylinder({-10, -11.6 + i * 0.8, 5.5}, {1, 0, 0}, 50, 0.25, 0.25, pipes[i], 10);
 
-  // Tags, title band and the axis triad of the modelling program.
-  ModelTag(cr, camera, {-2.4, 3.6, 32.5}, {-40, -36}, "BE-301");
-  ModelTag(cr, camera, {-23, 5, 14}, {-30, -50}, "BC-101");
-  ModelTag(cr, camera, {26, 1, 25.3}, {60, -40}, "SL-501");
-  ModelTag(cr, camera, {26, 14, 25.3}, {70, -30}, "SL-502");
-  ModelTag(cr, camera, {17, 4.5, 27.8}, {0, -60}, "DC-402");
-  ModelTag(cr, camera, {6, 0, 18}, {-60, 10}, "TOWER T-01");
-  FillBox(cr, 0, 0, w, 26, Rgb255(10, 20, 40));
-  Use(cr, Rgb255(230, 236, 245));
-  Text(cr,
-       "NORVEX ENGINEERING CO.  |  RAW MATERIAL HANDLING AND CEMENT STORAGE  |  3D MODEL, REV. C",
-       Font{kSans, 11, true}, 12, 17);
-  Text(cr, "NX-0517-3D-001", Font{kSans, 11}, w - 12, 17, Align::Right);
-  {
+    // Control building and a water tank.
+    scene.Box({-26, -24, 0}, {-12, -15, 4.5}, Rgb255(226, 220, 204));
+    scene.Box({-26.3, -24.3, 4.5}, {-11.7, -14.7, 4.9}, Rgb255(140, 140, 140));
+    for (double x = -25; x < -13; x += 2.4)
+      scene.Quad({x, -24.02, 1.3}, {x + 1.4, -24.02, 1.3}, {x + 1.4, -24.02, 3.2}, {x, -24.02, 3.2},
+                 Rgb255(50, 80, 120));
+    scene.Cylinder({44, -4, 0}, {0, 0, 1}, 7, 4, 4, Rgb255(176, 196, 210), 24);
+    scene.Cylinder({44, -4, 7}, {0, 0, 1}, 0.8, 4, 0.3, Rgb255(176, 196, 210), 24);
+  }
+
+  void Render() { scene.Render(cr, camera, look); }
+
+  // Tags and the title band.
+  void Tags() {
+    ModelTag(cr, camera, {-2.4, 3.6, 32.5}, {-40, -36}, "BE-301");
+    ModelTag(cr, camera, {-23, 5, 14}, {-30, -50}, "BC-101");
+    ModelTag(cr, camera, {26, 1, 25.3}, {60, -40}, "SL-501");
+    ModelTag(cr, camera, {26, 14, 25.3}, {70, -30}, "SL-502");
+    ModelTag(cr, camera, {17, 4.5, 27.8}, {0, -60}, "DC-402");
+    ModelTag(cr, camera, {6, 0, 18}, {-60, 10}, "TOWER T-01");
+    FillBox(cr, 0, 0, w, 26, Rgb255(10, 20, 40));
+    Use(cr, Rgb255(230, 236, 245));
+    Text(cr,
+         "NORVEX ENGINEERING CO.  |  RAW MATERIAL HANDLING AND CEMENT STORAGE  |  3D MODEL, REV. C",
+         Font{kSans, 11, true}, 12, 17);
+    Text(cr, "NX-0517-3D-001", Font{kSans, 11}, w - 12, 17, Align::Right);
+  }
+
+  // The axis triad of the modelling program, and the name of the view.
+  void Triad() {
     const P o{52, h - 48};
     const struct {
       V3 axis;
@@ -216,10 +242,27 @@ Raster DrawPlantModel() {
       Text(cr, a.name, Font{kSans, 10, true}, tip.x + Unit(tip - o).x * 12,
            tip.y + Unit(tip - o).y * 12 + 4, Align::Centre);
     }
+    Use(cr, Rgb255(230, 236, 245), 0.85);
+    Text(cr, "SOUTH-WEST ISOMETRIC  -  SHADED WITH EDGES", Font{kSans, 9}, w - 12, h - 12,
+         Align::Right);
   }
-  Use(cr, Rgb255(230, 236, 245), 0.85);
-  Text(cr, "SOUTH-WEST ISOMETRIC  -  SHADED WITH EDGES", Font{kSans, 9}, w - 12, h - 12,
-       Align::Right);
+
+  cairo_t* cr;
+  static constexpr int w = kWidth, h = kHeight;
+  const Camera camera{{-66, -80, 44}, {0, 4, 11}, 1050, w / 2.0, h / 2.0 + 20};
+  const Look look = ModelLook();
+  Scene scene;
+  const Colour blue = Rgb255(44, 96, 170), yellow = Rgb255(236, 196, 40);
+  const Colour concrete = Rgb255(186, 186, 180);
+  const Colour orange = Rgb255(232, 122, 36), green = Rgb255(60, 132, 84);
+};
+
+}  // namespace
+
+Raster DrawPlantModel() {
+  Canvas canvas(PlantModel::kWidth, PlantModel::kHeight);
+  cairo_t* cr = canvas.Context();
+  PlantModel(cr).Draw();
   return canvas.Pixels();
 }
 
