@@ -20,12 +20,7 @@ void DrawAppIcon(cairo_t* cr, int size) {
   const double k = size / 48.0;
   cairo_scale(cr, k, k);
   RoundedRectangle(cr, 1.5, 1.5, 45, 45, 7);
-  cairo_pattern_t* tile = cairo_pattern_create_linear(0, 0, 0, 48);
-  cairo_pattern_add_color_stop_rgb(tile, 0, 0.20, 0.62, 0.62);
-  cairo_pattern_add_color_stop_rgb(tile, 1, 0.0, 0.40, 0.42);
-  cairo_set_source(cr, tile);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(tile);
+  FillLinear(cr, {0, 0}, {0, 48}, {{0, Colour{0.20, 0.62, 0.62}}, {1, Colour{0.0, 0.40, 0.42}}});
   Use(cr, Rgb255(0, 70, 74));
   cairo_set_line_width(cr, size <= 16 ? 2.4 : 1.2);
   cairo_stroke(cr);
@@ -42,15 +37,6 @@ void DrawAppIcon(cairo_t* cr, int size) {
   const Outline section = MakeOutline(UprightISection(24, 20, 4, 4.2, 2.4, 0.6), {10, 19});
   DrawBar(cr, section, {{62.5, -11}, 0.6});
   LetteredDimension(cr, {10, 19}, {10, 43}, {-1, 0}, 4.5);
-}
-
-void WriteAppIcon(const std::filesystem::path& root, int size) {
-  Canvas canvas(size, size);
-  DrawAppIcon(canvas.Context(), size);
-  const std::filesystem::path path =
-      root / "icon" / ("profile-weight-" + std::to_string(size) + ".png");
-  std::filesystem::create_directories(path.parent_path());
-  WritePng(path, canvas.Surface());
 }
 
 }  // namespace pw::pictures

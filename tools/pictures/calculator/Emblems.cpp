@@ -43,21 +43,11 @@ void DiamondOutline(cairo_t* cr) {
   const Point girdle[] = {{-10.5, -2.5}, {-3.6, -2.5}, {3.6, -2.5}, {10.5, -2.5}};
   const Point culet{0, 9.5};
   cairo_new_path(cr);
-  cairo_move_to(cr, table[0].x, table[0].y);
-  cairo_line_to(cr, table[1].x, table[1].y);
-  cairo_line_to(cr, girdle[3].x, girdle[3].y);
-  cairo_line_to(cr, culet.x, culet.y);
-  cairo_line_to(cr, girdle[0].x, girdle[0].y);
-  cairo_close_path(cr);
-  cairo_move_to(cr, girdle[0].x, girdle[0].y);
-  cairo_line_to(cr, girdle[3].x, girdle[3].y);
-  cairo_move_to(cr, girdle[1].x, girdle[1].y);
-  cairo_line_to(cr, table[0].x, table[0].y);
-  cairo_move_to(cr, girdle[2].x, girdle[2].y);
-  cairo_line_to(cr, table[1].x, table[1].y);
-  cairo_move_to(cr, girdle[1].x, girdle[1].y);
-  cairo_line_to(cr, culet.x, culet.y);
-  cairo_line_to(cr, girdle[2].x, girdle[2].y);
+  Path(cr, {table[0], table[1], girdle[3], culet, girdle[0]}, true);
+  Path(cr, {girdle[0], girdle[3]});
+  Path(cr, {girdle[1], table[0]});
+  Path(cr, {girdle[2], table[1]});
+  Path(cr, {girdle[1], culet, girdle[2]});
   cairo_stroke(cr);
 }
 

@@ -59,13 +59,11 @@ Raster BackgroundPanel() {
   cairo_line_to(cr, width, 300);
   cairo_curve_to(cr, 240, 520, 110, 600, 0, height);
   cairo_close_path(cr);
-  cairo_pattern_t* sweep = cairo_pattern_create_linear(0, 520, width, 40);
-  cairo_pattern_add_color_stop_rgb(sweep, 0, 40 / 255.0, 128 / 255.0, 130 / 255.0);
-  cairo_pattern_add_color_stop_rgb(sweep, 0.55, 58 / 255.0, 148 / 255.0, 149 / 255.0);
-  cairo_pattern_add_color_stop_rgb(sweep, 1, 78 / 255.0, 162 / 255.0, 162 / 255.0);
-  cairo_set_source(cr, sweep);
-  cairo_fill(cr);
-  cairo_pattern_destroy(sweep);
+  FillLinear(cr, {0, 520}, {width, 40},
+             {{0, Colour{40 / 255.0, 128 / 255.0, 130 / 255.0}},
+              {0.55, Colour{58 / 255.0, 148 / 255.0, 149 / 255.0}},
+              {1, Colour{78 / 255.0, 162 / 255.0, 162 / 255.0}}},
+             false);
 
   // A softer band along its upper edge.
   cairo_new_path(cr);

@@ -58,13 +58,11 @@ Raster CalculateGlyph() {
   cairo_fill(cr);
   // painted body, darker on its lower side
   cairo_rectangle(cr, 4.2, -w, 9.4, 2 * w);
-  cairo_pattern_t* body = cairo_pattern_create_linear(0, -w, 0, w);
-  cairo_pattern_add_color_stop_rgb(body, 0, 1.0, 0.88, 0.35);
-  cairo_pattern_add_color_stop_rgb(body, 0.55, 0.96, 0.76, 0.10);
-  cairo_pattern_add_color_stop_rgb(body, 1, 0.78, 0.55, 0.05);
-  cairo_set_source(cr, body);
-  cairo_fill(cr);
-  cairo_pattern_destroy(body);
+  FillLinear(cr, {0, -w}, {0, w},
+             {{0, Colour{1.0, 0.88, 0.35}},
+              {0.55, Colour{0.96, 0.76, 0.10}},
+              {1, Colour{0.78, 0.55, 0.05}}},
+             false);
   // metal band and eraser
   cairo_rectangle(cr, 13.6, -w, 1.8, 2 * w);
   Use(cr, Rgb255(176, 176, 184));
@@ -80,10 +78,10 @@ Raster CalculateGlyph() {
   return canvas.Keyed(kPureBlue, kButtonFace);
 }
 
-// G2: a monitor showing a globe, for the button that opens the showcase.
-Raster ShowcaseGlyph() {
-  Canvas canvas(32, 32);
-  cairo_t* cr = canvas.Context();
+namespace {
+
+// The monitor of the showcase glyph: stand and foot, case and screen.
+void MonitorCase(cairo_t* cr) {
   // stand and foot
   Polygon(cr, {{13, 23}, {19, 23}, {20, 27}, {12, 27}});
   Use(cr, Rgb255(150, 150, 148));
@@ -96,27 +94,20 @@ Raster ShowcaseGlyph() {
   cairo_stroke(cr);
   // case
   RoundedRectangle(cr, 1.5, 1.5, 29, 22, 2.5);
-  cairo_pattern_t* body = cairo_pattern_create_linear(0, 1.5, 0, 23.5);
-  cairo_pattern_add_color_stop_rgb(body, 0, 0.90, 0.90, 0.88);
-  cairo_pattern_add_color_stop_rgb(body, 1, 0.72, 0.72, 0.70);
-  cairo_set_source(cr, body);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(body);
+  FillLinear(cr, {0, 1.5}, {0, 23.5},
+             {{0, Colour{0.90, 0.90, 0.88}}, {1, Colour{0.72, 0.72, 0.70}}});
   Use(cr, Rgb255(70, 70, 76));
   cairo_stroke(cr);
   // screen
   cairo_rectangle(cr, 4.5, 4.5, 23, 16);
-  cairo_pattern_t* screen = cairo_pattern_create_linear(0, 4.5, 0, 20.5);
-  cairo_pattern_add_color_stop_rgb(screen, 0, 0.10, 0.20, 0.42);
-  cairo_pattern_add_color_stop_rgb(screen, 1, 0.04, 0.09, 0.24);
-  cairo_set_source(cr, screen);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(screen);
+  FillLinear(cr, {0, 4.5}, {0, 20.5},
+             {{0, Colour{0.10, 0.20, 0.42}}, {1, Colour{0.04, 0.09, 0.24}}});
   Use(cr, Rgb255(40, 40, 48));
   cairo_stroke(cr);
-  // the globe: ocean, land, meridians and parallels
-  const Point c{16, 12.5};
-  const double r = 6.6;
+}
+
+// A globe of radius r about c: ocean, land, meridians and parallels.
+void Globe(cairo_t* cr, Point c, double r) {
   cairo_save(cr);
   cairo_new_path(cr);
   cairo_arc(cr, c.x, c.y, r, 0, 2 * kPi);
@@ -169,6 +160,16 @@ Raster ShowcaseGlyph() {
   Use(cr, Rgb255(10, 30, 70));
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
+}
+
+}  // namespace
+
+// G2: a monitor showing a globe, for the button that opens the showcase.
+Raster ShowcaseGlyph() {
+  Canvas canvas(32, 32);
+  cairo_t* cr = canvas.Context();
+  MonitorCase(cr);
+  Globe(cr, {16, 12.5}, 6.6);
   // power light
   cairo_arc(cr, 27, 22, 0.8, 0, 2 * kPi);
   Use(cr, Rgb255(40, 200, 60));

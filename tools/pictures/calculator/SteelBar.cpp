@@ -30,22 +30,23 @@ constexpr Colour kSteelEdge = Rgb255(38, 42, 48);
 
 }  // namespace
 
-// A bar of the given section: the visible long faces from the back forwards, each shaded by the
-// way it faces the light and darkening towards the far end, then the near end face.
-void DrawBar(cairo_t* cr, const Outline& section, const Perspective& view) {
-  const std::vector<Point>& p = section.points;
+namespace {
+
+struct Face {
+  std::size_t index;  // of its near edge's first corner
+  double order;       // larger nearer the viewer
+};
+
+// The long faces the viewer sees, from the back forwards; `visible` marks them by index.
+std::vector<Face> VisibleFaces(const std::vector<Point>& p, const Perspective& view,
+                               std::vector<bool>& visible) {
   const std::size_t n = p.size();
   Point centre{0, 0};
   for (const Point& q : p) centre = centre + q;
   centre = centre * (1.0 / static_cast<double>(n));
   const Point towards = Unit(view.vanish - centre);
-
-  struct Face {
-    std::size_t index;
-    double order;
-  };
   std::vector<Face> faces;
-  std::vector<bool> visible(n, false);
+  visible.assign(n, false);
   for (std::size_t i = 0; i < n; ++i) {
     const Point a = p[i];
     const Point b = p[(i + 1) % n];
@@ -59,40 +60,37 @@ void DrawBar(cairo_t* cr, const Outline& section, const Perspective& view) {
   }
   std::stable_sort(faces.begin(), faces.end(),
                    [](const Face& x, const Face& y) { return x.order < y.order; });
+  return faces;
+}
 
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  for (const Face& face : faces) {
-    const std::size_t i = face.index;
-    const std::size_t j = (i + 1) % n;
-    const Point a = p[i];
-    const Point b = p[j];
-    const Point af = view.Far(a);
-    const Point bf = view.Far(b);
-    const Point normal = Unit(Point{(b - a).y, -(b - a).x});
-    const double light = Lighting(normal.x, normal.y, 0);
-    const Point nearMiddle = (a + b) * 0.5;
-    const Point farMiddle = (af + bf) * 0.5;
-    cairo_pattern_t* shade =
-        cairo_pattern_create_linear(nearMiddle.x, nearMiddle.y, farMiddle.x, farMiddle.y);
-    AddStop(shade, 0, Steel(light));
-    AddStop(shade, 1, Steel(light * 0.80));
-    Polygon(cr, {a, b, bf, af});
-    cairo_set_source(cr, shade);
-    cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, 0.6);  // closes the hairline seams between neighbouring faces
-    cairo_stroke(cr);
-    cairo_pattern_destroy(shade);
+// A long face, shaded by the way it faces the light and darkening towards the far end, with its
+// far edge and the long edges where the outline turns sharply or the neighbour is hidden.
+void LongFace(cairo_t* cr, const Outline& section, const Perspective& view, std::size_t i,
+              const std::vector<bool>& visible) {
+  const std::vector<Point>& p = section.points;
+  const std::size_t n = p.size();
+  const std::size_t j = (i + 1) % n;
+  const Point a = p[i];
+  const Point b = p[j];
+  const Point af = view.Far(a);
+  const Point bf = view.Far(b);
+  const Point normal = Unit(Point{(b - a).y, -(b - a).x});
+  const double light = Lighting(normal.x, normal.y, 0);
+  Polygon(cr, {a, b, bf, af});
+  FillLinear(cr, (a + b) * 0.5, (af + bf) * 0.5, {{0, Steel(light)}, {1, Steel(light * 0.80)}});
+  cairo_set_line_width(cr, 0.6);  // closes the hairline seams between neighbouring faces
+  cairo_stroke(cr);
 
-    Use(cr, kSteelEdge);
-    cairo_set_line_width(cr, 0.8);
-    Line(cr, af, bf);
-    const std::size_t before = (i + n - 1) % n;
-    if (section.sharp[i] || !visible[before]) Line(cr, a, af);
-    if (section.sharp[j] || !visible[j]) Line(cr, b, bf);
-  }
+  Use(cr, kSteelEdge);
+  cairo_set_line_width(cr, 0.8);
+  Line(cr, af, bf);
+  const std::size_t before = (i + n - 1) % n;
+  if (section.sharp[i] || !visible[before]) Line(cr, a, af);
+  if (section.sharp[j] || !visible[j]) Line(cr, b, bf);
+}
 
-  // The near end: lit from the front, slightly brighter towards the upper left.
+// The near end: lit from the front, slightly brighter towards the upper left.
+void NearEnd(cairo_t* cr, const std::vector<Point>& p) {
   double minX = p[0].x, minY = p[0].y, maxX = p[0].x, maxY = p[0].y;
   for (const Point& q : p) {
     minX = std::min(minX, q.x);
@@ -100,16 +98,23 @@ void DrawBar(cairo_t* cr, const Outline& section, const Perspective& view) {
     maxX = std::max(maxX, q.x);
     maxY = std::max(maxY, q.y);
   }
-  cairo_pattern_t* end = cairo_pattern_create_linear(minX, minY, maxX, maxY);
-  AddStop(end, 0, Steel(Lighting(0, 0, -1) + 0.10));
-  AddStop(end, 1, Steel(Lighting(0, 0, -1) - 0.04));
   Polygon(cr, p);
-  cairo_set_source(cr, end);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(end);
+  FillLinear(cr, {minX, minY}, {maxX, maxY},
+             {{0, Steel(Lighting(0, 0, -1) + 0.10)}, {1, Steel(Lighting(0, 0, -1) - 0.04)}});
   Use(cr, kSteelEdge);
   cairo_set_line_width(cr, 0.9);
   cairo_stroke(cr);
+}
+
+}  // namespace
+
+void DrawBar(cairo_t* cr, const Outline& section, const Perspective& view) {
+  std::vector<bool> visible;
+  const std::vector<Face> faces = VisibleFaces(section.points, view, visible);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (const Face& face : faces) LongFace(cr, section, view, face.index, visible);
+  NearEnd(cr, section.points);
 }
 
 // A dimension: extension lines from the two marked points in the given direction, and between

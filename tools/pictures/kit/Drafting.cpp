@@ -317,6 +317,18 @@ void HexSide(cairo_t* cr, double x, double y, double w, double h) {
   Line(cr, x + 3 * w / 4, y, x + 3 * w / 4, y + h);
 }
 
+void FillLinear(cairo_t* cr, P from, P to, std::initializer_list<std::pair<double, Colour>> stops,
+                bool keepPath) {
+  cairo_pattern_t* gradient = cairo_pattern_create_linear(from.x, from.y, to.x, to.y);
+  for (const auto& [offset, colour] : stops) AddStop(gradient, offset, colour);
+  cairo_set_source(cr, gradient);
+  if (keepPath)
+    cairo_fill_preserve(cr);
+  else
+    cairo_fill(cr);
+  cairo_pattern_destroy(gradient);
+}
+
 void RoundedRectangle(cairo_t* cr, double x, double y, double w, double h, double r) {
   cairo_new_sub_path(cr);
   cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "pictures/kit/Colour.h"
@@ -48,6 +49,10 @@ void SolidCircle(cairo_t* cr, double cx, double cy, double r, Colour fill = kPap
 void Dot(cairo_t* cr, double cx, double cy, double r);
 // A rectangle with rounded corners as a closed sub-path.
 void RoundedRectangle(cairo_t* cr, double x, double y, double w, double h, double r);
+// Fills the current path with a linear gradient from `from` to `to` through the colour stops
+// (offset, colour); the path is kept for a stroke when keepPath is set.
+void FillLinear(cairo_t* cr, P from, P to, std::initializer_list<std::pair<double, Colour>> stops,
+                bool keepPath = true);
 // Section lining of the current path at 45 degrees (or the given angle); the path is consumed.
 void Hatch(cairo_t* cr, double spacing = 3.0, double angle = 45.0);
 // A filled arrowhead with its tip at `tip`, pointing along `direction`.
