@@ -14,8 +14,11 @@
 #include <vector>
 
 #include "pictures/WindowPictures.h"
+#include "pictures/kit/Canvas.h"
 #include "pictures/kit/PictureFiles.h"
+#include "pictures/kit/Sheet.h"
 #include "pictures/showcase/Drawings.h"
+#include "pictures/showcase/SheetTexts.h"
 
 namespace pw::pictures {
 namespace {
@@ -61,6 +64,19 @@ void SaveJpegs(const std::filesystem::path& root, std::vector<JpegPicture> pictu
 
 }  // namespace
 
+Raster DrawSlide(const Slide& slide) {
+  Canvas canvas(slide.width, slide.height);
+  cairo_t* cr = canvas.Context();
+  if (slide.paper) {
+    Use(cr, *slide.paper);
+    cairo_paint(cr);
+  }
+  const Rect frame = slide.sheet ? DrawSheet(cr, slide.width, slide.height) : Rect{};
+  for (const Step step : slide.steps) step(cr);
+  if (slide.sheet) DrawSheetTexts(cr, frame, SheetTextsOf(slide.sheet));
+  return canvas.Pixels();
+}
+
 void DrawShowcasePictures(const std::filesystem::path& root) {
   const auto jpeg = [](const char* file, const char* subject, const Raster& raster) {
     return JpegPicture{file, subject, EncodeJpeg(raster)};
@@ -69,23 +85,24 @@ void DrawShowcasePictures(const std::filesystem::path& root) {
   jpegs.push_back(jpeg("Image2.jpg", "Norvex Engineering: background", DrawBackground()));
   jpegs.push_back(jpeg("Image1.jpg",
                        "Norvex Engineering: belt conveyor BC-101, general arrangement",
-                       DrawBeltConveyor()));
+                       DrawSlide(kBeltConveyor)));
   jpegs.push_back(jpeg("Image3.jpg", "Norvex Engineering: screw conveyor, general arrangement",
-                       DrawScrewConveyor()));
+                       DrawSlide(kScrewConveyor)));
   jpegs.push_back(jpeg("Image4.jpg", "Norvex Engineering: bucket elevator, general arrangement",
-                       DrawBucketElevator()));
+                       DrawSlide(kBucketElevator)));
   jpegs.push_back(jpeg("Image5.jpg", "Norvex Engineering: drag chain conveyor, general arrangement",
-                       DrawDragChain()));
-  jpegs.push_back(
-      jpeg("Image6.jpg", "Norvex Engineering: storage silo, general arrangement", DrawSilo()));
+                       DrawSlide(kDragChain)));
+  jpegs.push_back(jpeg("Image6.jpg", "Norvex Engineering: storage silo, general arrangement",
+                       DrawSlide(kSilo)));
   jpegs.push_back(jpeg("Image7.jpg", "Norvex Engineering: ducting bends and expansion joints",
-                       DrawDuctingDetails()));
+                       DrawSlide(kDuctingDetails)));
   jpegs.push_back(
-      jpeg("Image8.jpg", "Norvex Engineering: steel frame structure", DrawSteelFrame()));
+      jpeg("Image8.jpg", "Norvex Engineering: steel frame structure", DrawSlide(kSteelFrame)));
+  jpegs.push_back(jpeg("Image9.jpg", "Norvex Engineering: lubrication training class",
+                       DrawSlide(kTrainingRoom)));
+  jpegs.push_back(jpeg("Image10.jpg", "Norvex Engineering: plant piping", DrawSlide(kPlantPiping)));
   jpegs.push_back(
-      jpeg("Image9.jpg", "Norvex Engineering: lubrication training class", DrawTrainingRoom()));
-  jpegs.push_back(jpeg("Image10.jpg", "Norvex Engineering: plant piping", DrawPlantPiping()));
-  jpegs.push_back(jpeg("Image11.jpg", "Norvex Engineering: 3D plant model", DrawPlantModel()));
+      jpeg("Image11.jpg", "Norvex Engineering: 3D plant model", DrawSlide(kPlantModel)));
   SaveJpegs(root, std::move(jpegs));
   SaveBmp(root, "Image12.bmp", DrawFooterBanner());
   SaveBmp(root, "Image13.bmp", DrawIndustryList());

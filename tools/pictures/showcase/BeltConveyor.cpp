@@ -11,6 +11,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Sheet.h"
+#include "pictures/kit/View.h"
 #include "pictures/showcase/Drawings.h"
 #include "pictures/showcase/SheetTexts.h"
 
@@ -42,24 +43,9 @@ void IdlerRoll(cairo_t* cr, P from, P to, double radius) {
 
 // The elevation. The belt line rises from the tail pulley's centre T at 9 degrees; S(u, v) is
 // the point u along it and v across it (towards the ground).
-class Elevation {
- public:
-  explicit Elevation(cairo_t* context) : cr(context) {}
+struct Elevation {
+  void Title() { ViewTitle(cr, 150, 40, "ELEVATION", "SCALE 1:100"); }
 
-  void Draw() {
-    ViewTitle(cr, 150, 40, "ELEVATION", "SCALE 1:100");
-    Trestles();
-    TakeUp();
-    HeadFrame();
-    Stringer();
-    Belt();
-    TailEnd();
-    HeadEnd();
-    Handrail();
-    Annotations();
-  }
-
- private:
   P S(double u, double v) const { return T + d * u + nd * v; }
   // The u at which the line v across the belt reaches the screen column x.
   double AtX(double x, double v) const { return (x - T.x - nd.x * v) / d.x; }
@@ -289,24 +275,18 @@ class Elevation {
   const P b2 = S(AtX(tx + 15, 11.5), 11.5);
   const P tu{tx, std::max(b1.y, b2.y) + 40};
   const double platform = H.y + 17;
+
+  static constexpr Part<Elevation> kParts[] = {
+      &Elevation::Title,    &Elevation::Trestles,   &Elevation::TakeUp,  &Elevation::HeadFrame,
+      &Elevation::Stringer, &Elevation::Belt,       &Elevation::TailEnd, &Elevation::HeadEnd,
+      &Elevation::Handrail, &Elevation::Annotations};
 };
 
 // Section A-A: the troughing idler set on the stringers, the return idler, a trestle and the
 // walkway.
-class SectionAA {
- public:
-  explicit SectionAA(cairo_t* context) : cr(context) {}
+struct SectionAA {
+  void Title() { ViewTitle(cr, cx, 244, "SECTION A-A", "SCALE 1:20"); }
 
-  void Draw() {
-    ViewTitle(cr, cx, 244, "SECTION A-A", "SCALE 1:20");
-    Structure();
-    Rolls();
-    Load();
-    ReturnRunAndWalkway();
-    Dimensions();
-  }
-
- private:
   // Stringers, trestle legs, ground and the idler base frame.
   void Structure() {
     // Stringers (channels, solid in section) on trestle legs.
@@ -429,6 +409,10 @@ class SectionAA {
   const P e2 = rw0 + nr * lift;
   const P e3 = rw1 + nr * lift + Unit(rw1 - rw0) * 4;
   const P m0{cLeft.x, axisY - lift}, m1{cRight.x, axisY - lift};
+
+  static constexpr Part<SectionAA> kParts[] = {
+      &SectionAA::Title, &SectionAA::Structure,           &SectionAA::Rolls,
+      &SectionAA::Load,  &SectionAA::ReturnRunAndWalkway, &SectionAA::Dimensions};
 };
 
 // View B: the drive arrangement, in plan.
@@ -484,15 +468,7 @@ void ViewB(cairo_t* cr) {
 
 }  // namespace
 
-Raster DrawBeltConveyor() {
-  Canvas canvas(609, 429, kPaper);
-  cairo_t* cr = canvas.Context();
-  const Rect f = DrawSheet(cr, 609, 429);
-  Elevation(cr).Draw();
-  SectionAA(cr).Draw();
-  ViewB(cr);
-  DrawSheetTexts(cr, f, SheetTextsOf("BeltConveyor"));
-  return canvas.Pixels();
-}
+const Slide kBeltConveyor{
+    609, 429, kPaper, "BeltConveyor", {DrawView<Elevation>, DrawView<SectionAA>, ViewB}};
 
 }  // namespace pw::pictures

@@ -11,8 +11,7 @@
 #include "pictures/kit/Drafting.h"
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
-#include "pictures/kit/Sheet.h"
-#include "pictures/showcase/SheetTexts.h"
+#include "pictures/kit/View.h"
 
 namespace pw::pictures {
 
@@ -33,19 +32,9 @@ constexpr double kGround = 364;  // the ground line of both elevations
 
 // The front elevation: the two legs on the centre line cx, the head pulley at head and the boot
 // pulley at boot.
-class FrontElevation {
- public:
-  explicit FrontElevation(cairo_t* context) : cr(context) {}
+struct FrontElevation {
+  void Title() { ViewTitle(cr, 70, 22, "ELEVATION", ""); }
 
-  void Draw() {
-    ViewTitle(cr, 70, 22, "ELEVATION", "");
-    Legs();
-    Head();
-    DoorAndBoot();
-    Marks();
-  }
-
- private:
   void Legs() {
     // Legs with joint flanges.
     Use(cr, Pen::Outline);
@@ -157,6 +146,10 @@ class FrontElevation {
   cairo_t* cr;
   const double cx = 81, head = 66, boot = 340;
   const double ground = kGround;
+
+  static constexpr Part<FrontElevation> kParts[] = {
+      &FrontElevation::Title, &FrontElevation::Legs, &FrontElevation::Head,
+      &FrontElevation::DoorAndBoot, &FrontElevation::Marks};
 };
 
 // The side view.
@@ -254,16 +247,7 @@ void DetailD(cairo_t* cr) {
 
 }  // namespace
 
-Raster DrawBucketElevator() {
-  Canvas canvas(552, 389, kPaper);
-  cairo_t* cr = canvas.Context();
-  const Rect f = DrawSheet(cr, 552, 389);
-  FrontElevation(cr).Draw();
-  SideView(cr);
-  SectionAA(cr);
-  DetailD(cr);
-  DrawSheetTexts(cr, f, SheetTextsOf("BucketElevator"));
-  return canvas.Pixels();
-}
+const Slide kBucketElevator{
+    552, 389, kPaper, "BucketElevator", {DrawView<FrontElevation>, SideView, SectionAA, DetailD}};
 
 }  // namespace pw::pictures

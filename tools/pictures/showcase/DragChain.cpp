@@ -11,8 +11,7 @@
 #include "pictures/kit/Drafting.h"
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
-#include "pictures/kit/Sheet.h"
-#include "pictures/showcase/SheetTexts.h"
+#include "pictures/kit/View.h"
 
 namespace pw::pictures {
 
@@ -33,21 +32,9 @@ void Sprocket(cairo_t* cr, double cx, double cy, double r, int teeth) {
 
 // The elevation, partly in section: the casing from x0 to x1 between top and bottom, the tail
 // wheel and the head sprocket on the axis cy, and the ground line.
-class Elevation {
- public:
-  explicit Elevation(cairo_t* context) : cr(context) {}
+struct Elevation {
+  void Title() { ViewTitle(cr, 150, 36, "ELEVATION (PARTIAL SECTION)", "SCALE 1:50"); }
 
-  void Draw() {
-    ViewTitle(cr, 150, 36, "ELEVATION (PARTIAL SECTION)", "SCALE 1:50");
-    Supports();
-    Casing();
-    Window();
-    Ends();
-    Inlets();
-    Marks();
-  }
-
- private:
   // Supports with cross bracing.
   void Supports() {
     for (double x : {118.0, 226.0, 334.0, 440.0}) Column(cr, x, bottom, ground, 3.0);
@@ -187,6 +174,10 @@ class Elevation {
   const double x0 = 74, x1 = 458, top = 96, bottom = 130, ground = 172;
   const double tail = 56, head = 475, cy = 113;
   const double w0 = 150, w1 = 396;  // the broken-out window
+
+  static constexpr Part<Elevation> kParts[] = {
+      &Elevation::Title, &Elevation::Supports, &Elevation::Casing, &Elevation::Window,
+      &Elevation::Ends,  &Elevation::Inlets,   &Elevation::Marks};
 };
 
 // Section A-A: casing, liner, chain and flights.
@@ -285,15 +276,6 @@ void DetailB(cairo_t* cr) {
 
 }  // namespace
 
-Raster DrawDragChain() {
-  Canvas canvas(551, 387, kPaper);
-  cairo_t* cr = canvas.Context();
-  const Rect f = DrawSheet(cr, 551, 387);
-  Elevation(cr).Draw();
-  SectionAA(cr);
-  DetailB(cr);
-  DrawSheetTexts(cr, f, SheetTextsOf("DragChain"));
-  return canvas.Pixels();
-}
+const Slide kDragChain{551, 387, kPaper, "DragChain", {DrawView<Elevation>, SectionAA, DetailB}};
 
 }  // namespace pw::pictures

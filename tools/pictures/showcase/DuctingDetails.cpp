@@ -11,8 +11,7 @@
 #include "pictures/kit/Drafting.h"
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
-#include "pictures/kit/Sheet.h"
-#include "pictures/showcase/SheetTexts.h"
+#include "pictures/kit/View.h"
 
 namespace pw::pictures {
 
@@ -253,16 +252,11 @@ void SlidingSupportDetail(cairo_t* cr) {
 
 }  // namespace
 
-Raster DrawDuctingDetails() {
-  Canvas canvas(493, 346, kPaper);
-  cairo_t* cr = canvas.Context();
-  const Rect f = DrawSheet(cr, 493, 346);
-  BendDetail(cr);
-  ExpansionJointDetail(cr);
-  FlangeJointDetail(cr);
-  SlidingSupportDetail(cr);
-  DrawSheetTexts(cr, f, SheetTextsOf("DuctingDetails"));
-  return canvas.Pixels();
-}
+const Slide kDuctingDetails{
+    493,
+    346,
+    kPaper,
+    "DuctingDetails",
+    {BendDetail, ExpansionJointDetail, FlangeJointDetail, SlidingSupportDetail}};
 
 }  // namespace pw::pictures

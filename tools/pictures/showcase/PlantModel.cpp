@@ -12,6 +12,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Scene.h"
+#include "pictures/kit/View.h"
 
 namespace pw::pictures {
 
@@ -62,25 +63,11 @@ Look ModelLook() {
 
 // The 3D model of a raw material handling and cement storage plant, shaded with edges as the
 // modelling program shows it; the scene is filled first with what stands on the ground.
-class PlantModel {
- public:
+struct PlantModel {
   static constexpr int kWidth = 971, kHeight = 665;
 
-  explicit PlantModel(cairo_t* context) : cr(context) {}
+  void Background() { VerticalGradient(cr, 0, 0, w, h, Rgb255(34, 54, 88), Rgb255(170, 186, 206)); }
 
-  void Draw() {
-    VerticalGradient(cr, 0, 0, w, h, Rgb255(34, 54, 88), Rgb255(170, 186, 206));
-    Ground();
-    Tower();
-    ElevatorAndGallery();
-    Silos();
-    Utilities();
-    Render();
-    Tags();
-    Triad();
-  }
-
- private:
   // Ground with a survey grid, foundations.
   void Ground() {
     Look flat = look;
@@ -251,19 +238,22 @@ class PlantModel {
   static constexpr int w = kWidth, h = kHeight;
   const Camera camera{{-66, -80, 44}, {0, 4, 11}, 1050, w / 2.0, h / 2.0 + 20};
   const Look look = ModelLook();
-  Scene scene;
+  Scene scene{};
   const Colour blue = Rgb255(44, 96, 170), yellow = Rgb255(236, 196, 40);
   const Colour concrete = Rgb255(186, 186, 180);
   const Colour orange = Rgb255(232, 122, 36), green = Rgb255(60, 132, 84);
+
+  static constexpr Part<PlantModel> kParts[] = {
+      &PlantModel::Background, &PlantModel::Ground,
+      &PlantModel::Tower,      &PlantModel::ElevatorAndGallery,
+      &PlantModel::Silos,      &PlantModel::Utilities,
+      &PlantModel::Render,     &PlantModel::Tags,
+      &PlantModel::Triad};
 };
 
 }  // namespace
 
-Raster DrawPlantModel() {
-  Canvas canvas(PlantModel::kWidth, PlantModel::kHeight);
-  cairo_t* cr = canvas.Context();
-  PlantModel(cr).Draw();
-  return canvas.Pixels();
-}
+const Slide kPlantModel{
+    PlantModel::kWidth, PlantModel::kHeight, std::nullopt, nullptr, {DrawView<PlantModel>}};
 
 }  // namespace pw::pictures

@@ -12,6 +12,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Scene.h"
+#include "pictures/kit/View.h"
 
 namespace pw::pictures {
 
@@ -127,25 +128,11 @@ void PipeMarking(cairo_t* cr, double x, double cy, std::string_view text, Colour
 
 // Plant piping photographed against a concrete wall: four lines across the picture, cooling
 // water drops at the x of drops[], all on a support frame.
-class PipingPhoto {
- public:
+struct PipingPhoto {
   static constexpr int kWidth = 471, kHeight = 353;
 
-  explicit PipingPhoto(cairo_t* context) : cr(context) {}
+  void Finish() { Vignette(cr, w, h, 0.3); }
 
-  void Draw() {
-    WallAndFloor();
-    Shadows();
-    Supports();
-    SteamFireAndGas();
-    CoolingWater();
-    Gauge();
-    FireWaterRiser();
-    Fittings();
-    Vignette(cr, w, h, 0.3);
-  }
-
- private:
   // Concrete wall with panel joints and weathering, floor slab with a painted walkway line.
   void WallAndFloor() {
     VerticalGradient(cr, 0, 0, w, 300, Rgb255(196, 192, 182), Rgb255(164, 160, 150));
@@ -329,15 +316,16 @@ class PipingPhoto {
   const Colour aluminium = Rgb255(196, 200, 204), red = Rgb255(184, 30, 28);
   const Colour frame = Rgb255(86, 104, 124), valveBody = Rgb255(64, 76, 90);
   const double drops[3] = {96, 236, 376};
+
+  static constexpr Part<PipingPhoto> kParts[] = {
+      &PipingPhoto::WallAndFloor,    &PipingPhoto::Shadows,      &PipingPhoto::Supports,
+      &PipingPhoto::SteamFireAndGas, &PipingPhoto::CoolingWater, &PipingPhoto::Gauge,
+      &PipingPhoto::FireWaterRiser,  &PipingPhoto::Fittings,     &PipingPhoto::Finish};
 };
 
 }  // namespace
 
-Raster DrawPlantPiping() {
-  Canvas canvas(PipingPhoto::kWidth, PipingPhoto::kHeight);
-  cairo_t* cr = canvas.Context();
-  PipingPhoto(cr).Draw();
-  return canvas.Pixels();
-}
+const Slide kPlantPiping{
+    PipingPhoto::kWidth, PipingPhoto::kHeight, std::nullopt, nullptr, {DrawView<PipingPhoto>}};
 
 }  // namespace pw::pictures

@@ -11,8 +11,7 @@
 #include "pictures/kit/Drafting.h"
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
-#include "pictures/kit/Sheet.h"
-#include "pictures/showcase/SheetTexts.h"
+#include "pictures/kit/View.h"
 
 namespace pw::pictures {
 
@@ -43,19 +42,9 @@ void ScrewFlight(cairo_t* cr, double x0, double x1, double cy, double radius, do
 
 // The elevation, partly in section: the trough from x0 to x1 between top and bottom, the
 // screw on the axis cy, and the ground line.
-class Elevation {
- public:
-  explicit Elevation(cairo_t* context) : cr(context) {}
+struct Elevation {
+  void Title() { ViewTitle(cr, 150, 26, "ELEVATION (PARTIAL SECTION)", "SCALE 1:25"); }
 
-  void Draw() {
-    ViewTitle(cr, 150, 26, "ELEVATION (PARTIAL SECTION)", "SCALE 1:25");
-    Supports();
-    Trough();
-    Drive();
-    Marks();
-  }
-
- private:
   // Supports under the trough, with knee braces.
   void Supports() {
     for (double x : {92.0, 250.0, 372.0}) {
@@ -146,6 +135,10 @@ class Elevation {
 
   cairo_t* cr;
   const double x0 = 62, x1 = 448, top = 96, bottom = 132, cy = 115, ground = 172;
+
+  static constexpr Part<Elevation> kParts[] = {&Elevation::Title, &Elevation::Supports,
+                                               &Elevation::Trough, &Elevation::Drive,
+                                               &Elevation::Marks};
 };
 
 // Section A-A: U trough with the screw, cover and support.
@@ -267,15 +260,7 @@ void DetailC(cairo_t* cr) {
 
 }  // namespace
 
-Raster DrawScrewConveyor() {
-  Canvas canvas(555, 392, kPaper);
-  cairo_t* cr = canvas.Context();
-  const Rect f = DrawSheet(cr, 555, 392);
-  Elevation(cr).Draw();
-  SectionAA(cr);
-  DetailC(cr);
-  DrawSheetTexts(cr, f, SheetTextsOf("ScrewConveyor"));
-  return canvas.Pixels();
-}
+const Slide kScrewConveyor{
+    555, 392, kPaper, "ScrewConveyor", {DrawView<Elevation>, SectionAA, DetailC}};
 
 }  // namespace pw::pictures

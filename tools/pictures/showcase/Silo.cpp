@@ -11,8 +11,7 @@
 #include "pictures/kit/Drafting.h"
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
-#include "pictures/kit/Sheet.h"
-#include "pictures/showcase/SheetTexts.h"
+#include "pictures/kit/View.h"
 
 namespace pw::pictures {
 
@@ -22,21 +21,9 @@ constexpr double kGround = 404;
 
 // The elevation: the shell between l and r on the centre line cx, from the ring beam up to the
 // eaves, the roof rising to its apex.
-class Elevation {
- public:
-  explicit Elevation(cairo_t* context) : cr(context) {}
+struct Elevation {
+  void Title() { ViewTitle(cr, 60, 30, "ELEVATION", "SCALE 1:100"); }
 
-  void Draw() {
-    ViewTitle(cr, 60, 30, "ELEVATION", "SCALE 1:100");
-    Columns();
-    Shell();
-    Roof();
-    Outlet();
-    Ladder();
-    Marks();
-  }
-
- private:
   void Columns() {
     // Columns with bracing, behind the hopper.
     for (double x : {118.0, 202.0}) Column(cr, x, ring + 3, ground, 4.0);
@@ -149,6 +136,10 @@ class Elevation {
   cairo_t* cr;
   const double cx = 160, l = 100, r = 220, eaves = 96, ring = 236, apex = 80;
   const double ground = kGround;
+
+  static constexpr Part<Elevation> kParts[] = {
+      &Elevation::Title,  &Elevation::Columns, &Elevation::Shell, &Elevation::Roof,
+      &Elevation::Outlet, &Elevation::Ladder,  &Elevation::Marks};
 };
 
 // Section A-A, in plan.
@@ -268,15 +259,6 @@ void DetailB(cairo_t* cr) {
 
 }  // namespace
 
-Raster DrawSilo() {
-  Canvas canvas(619, 438, kPaper);
-  cairo_t* cr = canvas.Context();
-  const Rect f = DrawSheet(cr, 619, 438);
-  Elevation(cr).Draw();
-  SectionAA(cr);
-  DetailB(cr);
-  DrawSheetTexts(cr, f, SheetTextsOf("Silo"));
-  return canvas.Pixels();
-}
+const Slide kSilo{619, 438, kPaper, "Silo", {DrawView<Elevation>, SectionAA, DetailB}};
 
 }  // namespace pw::pictures

@@ -17,6 +17,7 @@ namespace pw::pictures {
 
 namespace {
 
+constexpr int kWidth = 486, kHeight = 363;
 constexpr Colour kSteel = Rgb255(150, 64, 44);  // red oxide primer
 constexpr Colour kBrace = Rgb255(120, 60, 48);
 constexpr Colour kConcrete = Rgb255(186, 184, 178);
@@ -140,12 +141,9 @@ void AddCrane(Scene& scene) {
   scene.Box({3.7, cy - 0.3, 18.4}, {4.3, cy + 0.3, 19}, yellow);
 }
 
-}  // namespace
-
-Raster DrawSteelFrame() {
-  const int w = 486, h = 363;
-  Canvas canvas(w, h);
-  cairo_t* cr = canvas.Context();
+// The view from the site: sky, the town beyond, the slab and the frame with its crane.
+void SteelFrame(cairo_t* cr) {
+  const int w = kWidth, h = kHeight;
   const Camera camera({-10, -23, 2.2}, {11.5, 6, 7.4}, 340, w / 2.0, h / 2.0);
   Sky(cr, w, h);
   Scene scene;
@@ -161,7 +159,10 @@ Raster DrawSteelFrame() {
   look.fog = Rgb255(200, 212, 224);
   scene.Render(cr, camera, look);
   Vignette(cr, w, h, 0.28);
-  return canvas.Pixels();
 }
+
+}  // namespace
+
+const Slide kSteelFrame{kWidth, kHeight, std::nullopt, nullptr, {SteelFrame}};
 
 }  // namespace pw::pictures

@@ -12,6 +12,7 @@
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Scene.h"
+#include "pictures/kit/View.h"
 
 namespace pw::pictures {
 
@@ -42,23 +43,9 @@ Look RoomLook() {
 
 // The training room seen from the back row: the room is x0 to x1 wide, y1 deep and top high;
 // sy is the front wall, where the screen and the whiteboard hang.
-class TrainingRoom {
- public:
+struct TrainingRoom {
   static constexpr int kWidth = 461, kHeight = 346;
 
-  explicit TrainingRoom(cairo_t* context) : cr(context) {}
-
-  void Draw() {
-    Walls();
-    WindowLight();
-    Fixtures();
-    Projection();
-    Clock();
-    People();
-    Finish();
-  }
-
- private:
   // The room: walls, floor and ceiling.
   void Walls() {
     Scene room;
@@ -287,15 +274,19 @@ class TrainingRoom {
   const double x0 = -4.5, x1 = 4.5, y1 = 9, top = 3.1;
   const Colour wall = Rgb255(226, 218, 198);
   const double sy = y1 - 0.02;
+
+  static constexpr Part<TrainingRoom> kParts[] = {
+      &TrainingRoom::Walls,      &TrainingRoom::WindowLight, &TrainingRoom::Fixtures,
+      &TrainingRoom::Projection, &TrainingRoom::Clock,       &TrainingRoom::People,
+      &TrainingRoom::Finish};
 };
 
 }  // namespace
 
-Raster DrawTrainingRoom() {
-  Canvas canvas(TrainingRoom::kWidth, TrainingRoom::kHeight, Rgb255(0, 0, 0));
-  cairo_t* cr = canvas.Context();
-  TrainingRoom(cr).Draw();
-  return canvas.Pixels();
-}
+const Slide kTrainingRoom{TrainingRoom::kWidth,
+                          TrainingRoom::kHeight,
+                          Rgb255(0, 0, 0),
+                          nullptr,
+                          {DrawView<TrainingRoom>}};
 
 }  // namespace pw::pictures
