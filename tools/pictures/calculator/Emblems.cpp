@@ -14,8 +14,10 @@
 #include "pictures/kit/Lettering.h"
 
 namespace pw::pictures {
-
 namespace {
+
+constexpr Colour kLogoNavy = Rgb255(0, 16, 88);
+constexpr Colour kCyan = Rgb255(0, 255, 255);
 
 // The gear of the logo, centred at the origin.
 void GearPath(cairo_t* cr, int teeth, double tip, double root, double hole) {

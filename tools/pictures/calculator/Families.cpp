@@ -14,8 +14,11 @@
 #include "pictures/kit/Lettering.h"
 
 namespace pw::pictures {
-
 namespace {
+
+constexpr Colour kTeal = Rgb255(0, 128, 128);
+constexpr Colour kPanelTeal = Rgb255(98, 173, 172);
+constexpr Colour kOutlineBlue = Rgb255(0, 0, 128);
 
 // The four drawings share one view, so the length is marked in the same place in each of them
 // and the window's "L" label sits under its dimension line whichever drawing is in front.

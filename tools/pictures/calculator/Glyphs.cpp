@@ -14,6 +14,11 @@
 #include "pictures/kit/Lettering.h"
 
 namespace pw::pictures {
+namespace {
+
+constexpr Colour kPureBlue = Rgb255(0, 0, 255);
+
+}  // namespace
 
 // G1: a ruled sheet with a pencil, for the button that calculates.
 Raster CalculateGlyph() {

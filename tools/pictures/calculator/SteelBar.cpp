@@ -13,6 +13,8 @@
 namespace pw::pictures {
 namespace {
 
+constexpr Colour kDimensionRed = Rgb255(232, 24, 24);
+
 // Light from the upper left, a little in front of the picture.
 double Lighting(double nx, double ny, double nz) {
   const double lx = -0.42, ly = -0.82, lz = -0.39;

@@ -2,51 +2,35 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace pw::pictures {
 
+namespace {
+
+struct PenSpec {
+  Colour ink;
+  double width;
+  std::vector<double> dash;  // none: a continuous line
+};
+
+}  // namespace
+
 void Use(cairo_t* cr, Pen pen) {
-  static const double kHidden[] = {3.0, 1.6};
-  static const double kCentre[] = {9.0, 1.6, 1.6, 1.6};
-  static const double kPhantom[] = {9.0, 1.5, 1.5, 1.5, 1.5, 1.5};
-  cairo_set_dash(cr, nullptr, 0, 0);
-  switch (pen) {
-    case Pen::Outline:
-      Use(cr, kInk);
-      cairo_set_line_width(cr, 1.1);
-      break;
-    case Pen::Heavy:
-      Use(cr, kInk);
-      cairo_set_line_width(cr, 1.8);
-      break;
-    case Pen::Thin:
-      Use(cr, kInk);
-      cairo_set_line_width(cr, 0.6);
-      break;
-    case Pen::Hidden:
-      Use(cr, Rgb255(70, 70, 80));
-      cairo_set_line_width(cr, 0.65);
-      cairo_set_dash(cr, kHidden, 2, 0);
-      break;
-    case Pen::Centre:
-      Use(cr, kCentreInk);
-      cairo_set_line_width(cr, 0.5);
-      cairo_set_dash(cr, kCentre, 4, 0);
-      break;
-    case Pen::Dimension:
-      Use(cr, kDimensionInk);
-      cairo_set_line_width(cr, 0.5);
-      break;
-    case Pen::Hatch:
-      Use(cr, kHatchInk);
-      cairo_set_line_width(cr, 0.4);
-      break;
-    case Pen::Phantom:
-      Use(cr, Rgb255(60, 120, 60));
-      cairo_set_line_width(cr, 0.55);
-      cairo_set_dash(cr, kPhantom, 6, 0);
-      break;
-  }
+  // By Pen, in the order of its enumerators.
+  static const PenSpec kPens[] = {
+      {kInk, 1.1, {}},                                               // Outline
+      {kInk, 1.8, {}},                                               // Heavy
+      {kInk, 0.6, {}},                                               // Thin
+      {Rgb255(70, 70, 80), 0.65, {3.0, 1.6}},                        // Hidden
+      {kCentreInk, 0.5, {9.0, 1.6, 1.6, 1.6}},                       // Centre
+      {kDimensionInk, 0.5, {}},                                      // Dimension
+      {kHatchInk, 0.4, {}},                                          // Hatch
+      {Rgb255(60, 120, 60), 0.55, {9.0, 1.5, 1.5, 1.5, 1.5, 1.5}}};  // Phantom
+  const PenSpec& spec = kPens[static_cast<int>(pen)];
+  Use(cr, spec.ink);
+  cairo_set_line_width(cr, spec.width);
+  cairo_set_dash(cr, spec.dash.data(), static_cast<int>(spec.dash.size()), 0);
 }
 
 void Line(cairo_t* cr, double x1, double y1, double x2, double y2) {
@@ -102,6 +86,14 @@ void SolidBox(cairo_t* cr, double x, double y, double w, double h, Colour fill) 
   cairo_fill(cr);
   cairo_restore(cr);
   Box(cr, x, y, w, h);
+}
+
+void FillPaperAndStroke(cairo_t* cr) {
+  cairo_save(cr);
+  Use(cr, kPaper);
+  cairo_fill_preserve(cr);
+  cairo_restore(cr);
+  cairo_stroke(cr);
 }
 
 void FillBox(cairo_t* cr, double x, double y, double w, double h, Colour c) {

@@ -43,6 +43,8 @@ void Polyline(cairo_t* cr, std::initializer_list<P> points, bool closed = false)
 void Box(cairo_t* cr, double x, double y, double w, double h);
 // A rectangle filled with paper (hiding what lies behind it) and outlined.
 void SolidBox(cairo_t* cr, double x, double y, double w, double h, Colour fill = kPaper);
+// Fills the current path with paper, hiding what lies behind it, and strokes it with the pen.
+void FillPaperAndStroke(cairo_t* cr);
 void FillBox(cairo_t* cr, double x, double y, double w, double h, Colour c);
 void Circle(cairo_t* cr, double cx, double cy, double r);
 void SolidCircle(cairo_t* cr, double cx, double cy, double r, Colour fill = kPaper);

@@ -30,11 +30,7 @@ void IdlerRoll(cairo_t* cr, P from, P to, double radius) {
   const P n = Normal(u) * radius;
   Use(cr, Pen::Outline);
   Path(cr, {from + n, to + n, to - n, from - n}, true);
-  cairo_save(cr);
-  Use(cr, kPaper);
-  cairo_fill_preserve(cr);
-  cairo_restore(cr);
-  cairo_stroke(cr);
+  FillPaperAndStroke(cr);
   Use(cr, Pen::Thin);
   Line(cr, from + u * 2 + n, from + u * 2 - n);
   Line(cr, to - u * 2 + n, to - u * 2 - n);
@@ -121,11 +117,7 @@ struct Elevation {
     Use(cr, Pen::Outline);
     FrameQuad(
         cr, [this](double u, double v) { return S(u, v); }, 14, -1, L - 20, 3.5);
-    cairo_save(cr);
-    Use(cr, kPaper);
-    cairo_fill_preserve(cr);
-    cairo_restore(cr);
-    cairo_stroke(cr);
+    FillPaperAndStroke(cr);
     Use(cr, Pen::Thin);
     Line(cr, S(14, 0.2), S(L - 20, 0.2));
     // Carrying idlers: closer in the loading zone.

@@ -28,6 +28,15 @@ void BucketProfile(cairo_t* cr, double x, double y, double depth, double height,
   cairo_line_to(cr, x + s * depth * 1.05, y - height * 0.05);
 }
 
+// The boot pulley's take-up: a screw rod either side of the boot, its nut on the top.
+void TakeUpRods(cairo_t* cr, double x0, double x1) {
+  Use(cr, Pen::Thin);
+  for (double x : {x0, x1}) {
+    Line(cr, x, 316, x, 356);
+    HexSide(cr, x - 2, 314, 4, 2.5);
+  }
+}
+
 constexpr double kGround = 364;  // the ground line of both elevations
 
 // The front elevation: the two legs on the centre line cx, the head pulley at head and the boot
@@ -72,11 +81,7 @@ struct FrontElevation {
     cairo_arc(cr, cx, head, 27, kPi, 2 * kPi);
     cairo_line_to(cr, 108, 92);
     cairo_close_path(cr);
-    cairo_save(cr);
-    Use(cr, kPaper);
-    cairo_fill_preserve(cr);
-    cairo_restore(cr);
-    cairo_stroke(cr);
+    FillPaperAndStroke(cr);
     Use(cr, Pen::Hidden);
     Circle(cr, cx, head, 13);
     Use(cr, Pen::Outline);
@@ -113,11 +118,7 @@ struct FrontElevation {
     Circle(cr, cx, boot, 13);
     Use(cr, Pen::Outline);
     SolidBox(cr, 70, 349, 22, 7);
-    Use(cr, Pen::Thin);
-    for (double x : {49.0, 113.0}) {
-      Line(cr, x, 316, x, 356);
-      HexSide(cr, x - 2, 314, 4, 2.5);
-    }
+    TakeUpRods(cr, 49.0, 113.0);
     CentreCross(cr, cx, boot, 17);
     Use(cr, Pen::Outline);
     Polyline(cr, {{28, 292}, {52, 318}});
@@ -161,11 +162,7 @@ void SideView(cairo_t* cr) {
   for (double y = 130; y < 318; y += 38) Box(cr, 196.5, y - 1, 33, 2);
   Use(cr, Pen::Outline);
   Path(cr, {{192, 92}, {192, 48}, {203, 38}, {223, 38}, {234, 48}, {234, 92}}, true);
-  cairo_save(cr);
-  Use(cr, kPaper);
-  cairo_fill_preserve(cr);
-  cairo_restore(cr);
-  cairo_stroke(cr);
+  FillPaperAndStroke(cr);
   SolidBox(cr, 234, 63, 7, 6);
   SolidBox(cr, 241, 54, 18, 24);
   SolidCircle(cr, 250, 66, 8);
@@ -177,11 +174,7 @@ void SideView(cairo_t* cr) {
   Line(cr, 262, 80, 272, 80);
   Use(cr, Pen::Outline);
   SolidBox(cr, 192, 318, 42, 40);
-  Use(cr, Pen::Thin);
-  for (double x : {188.0, 238.0}) {
-    Line(cr, x, 316, x, 356);
-    HexSide(cr, x - 2, 314, 4, 2.5);
-  }
+  TakeUpRods(cr, 188.0, 238.0);
   Use(cr, Pen::Outline);
   SolidBox(cr, 188, 358, 50, 3);
   Use(cr, Pen::Hidden);

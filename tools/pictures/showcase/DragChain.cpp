@@ -30,6 +30,18 @@ void Sprocket(cairo_t* cr, double cx, double cy, double r, int teeth) {
   cairo_close_path(cr);
 }
 
+// A sprocket (or wheel) hidden in its housing, and in front of it the bearing block (x, y, w, h)
+// and the shaft.
+void HousedSprocket(cairo_t* cr, P centre, double r, int teeth, double shaft, double x, double y,
+                    double w, double h) {
+  Use(cr, Pen::Hidden);
+  Sprocket(cr, centre.x, centre.y, r, teeth);
+  cairo_stroke(cr);
+  Use(cr, Pen::Outline);
+  SolidBox(cr, x, y, w, h);
+  Circle(cr, centre.x, centre.y, shaft);
+}
+
 // The elevation, partly in section: the casing from x0 to x1 between top and bottom, the tail
 // wheel and the head sprocket on the axis cy, and the ground line.
 struct Elevation {
@@ -104,12 +116,7 @@ struct Elevation {
     // Tail housing with wheel and screw take-up.
     Use(cr, Pen::Outline);
     SolidBox(cr, 38, top - 8, 36, bottom - top + 14);
-    Use(cr, Pen::Hidden);
-    Sprocket(cr, tail, cy, 12, 9);
-    cairo_stroke(cr);
-    Use(cr, Pen::Outline);
-    SolidBox(cr, tail - 6, cy - 5, 12, 10);
-    Circle(cr, tail, cy, 2.5);
+    HousedSprocket(cr, {tail, cy}, 12, 9, 2.5, tail - 6, cy - 5, 12, 10);
     Use(cr, Pen::Thin);
     for (double y : {cy - 9.0, cy + 9.0}) {
       Line(cr, 22, y, 38, y);
@@ -121,12 +128,7 @@ struct Elevation {
     SolidBox(cr, x1, top - 10, 36, bottom - top + 18);
     SolidBox(cr, 462, bottom + 8, 26, 20);
     SolidBox(cr, 459, bottom + 28, 32, 3);
-    Use(cr, Pen::Hidden);
-    Sprocket(cr, head, cy, 13, 10);
-    cairo_stroke(cr);
-    Use(cr, Pen::Outline);
-    SolidBox(cr, head - 10, cy - 12, 22, 24);
-    Circle(cr, head, cy, 3.5);
+    HousedSprocket(cr, {head, cy}, 13, 10, 3.5, head - 10, cy - 12, 22, 24);
     DrawMotorSide(cr, head + 12, cy - 12, 30, 13, false);
     Use(cr, Pen::Thin);
     Polyline(cr, {{head, cy + 12}, {head, ground - 24}, {440, ground - 24}});

@@ -26,11 +26,7 @@ void DuctFlange(cairo_t* cr, P at, P across, double halfLength, double thickness
        {at - u * halfLength + n, at + u * halfLength + n, at + u * halfLength - n,
         at - u * halfLength - n},
        true);
-  cairo_save(cr);
-  Use(cr, kPaper);
-  cairo_fill_preserve(cr);
-  cairo_restore(cr);
-  cairo_stroke(cr);
+  FillPaperAndStroke(cr);
 }
 
 // Detail 1: 90 degree bend in five segments.

@@ -50,17 +50,6 @@ void ModelTag(cairo_t* cr, const Camera& camera, V3 anchor, P offset, std::strin
   Text(cr, tag, font, at.x, at.y + 2, Align::Centre);
 }
 
-// The modelling program's shading: light from the upper left, edges drawn.
-Look ModelLook() {
-  Look look;
-  look.light = Normalize({-0.35, -0.6, 0.72});
-  look.ambient = 0.5;
-  look.diffuse = 0.55;
-  look.edges = true;
-  look.edgeAlpha = 0.45;
-  return look;
-}
-
 // The 3D model of a raw material handling and cement storage plant, shaded with edges as the
 // modelling program shows it; the scene is filled first with what stands on the ground.
 struct PlantModel {
@@ -237,7 +226,12 @@ struct PlantModel {
   cairo_t* cr;
   static constexpr int w = kWidth, h = kHeight;
   const Camera camera{{-66, -80, 44}, {0, 4, 11}, 1050, w / 2.0, h / 2.0 + 20};
-  const Look look = ModelLook();
+  // The modelling program's shading: light from the upper left, edges drawn.
+  const Look look{.light = Normalize({-0.35, -0.6, 0.72}),
+                  .ambient = 0.5,
+                  .diffuse = 0.55,
+                  .edges = true,
+                  .edgeAlpha = 0.45};
   Scene scene{};
   const Colour blue = Rgb255(44, 96, 170), yellow = Rgb255(236, 196, 40);
   const Colour concrete = Rgb255(186, 186, 180);

@@ -39,11 +39,7 @@ struct Elevation {
     // Shell with its strakes, ring beam, hopper.
     Use(cr, Pen::Outline);
     Path(cr, {{l, ring}, {cx - 10, 300}, {cx + 10, 300}, {r, ring}}, true);
-    cairo_save(cr);
-    Use(cr, kPaper);
-    cairo_fill_preserve(cr);
-    cairo_restore(cr);
-    cairo_stroke(cr);
+    FillPaperAndStroke(cr);
     SolidBox(cr, l, eaves, r - l, ring - eaves);
     Use(cr, Pen::Thin);
     for (double y = eaves + 28; y < ring - 5; y += 28) Line(cr, l, y, r, y);
@@ -54,11 +50,7 @@ struct Elevation {
   void Roof() {
     // Roof, roof handrail, filter, relief valve, level probe, manhole.
     Path(cr, {{l - 2, eaves}, {cx, apex}, {r + 2, eaves}}, true);
-    cairo_save(cr);
-    Use(cr, kPaper);
-    cairo_fill_preserve(cr);
-    cairo_restore(cr);
-    cairo_stroke(cr);
+    FillPaperAndStroke(cr);
     SolidBox(cr, 170, 56, 28, 30);
     Polyline(cr, {{170, 86}, {176, 92}, {192, 92}, {198, 86}});
     SolidBox(cr, 178, 48, 12, 8);
@@ -206,11 +198,7 @@ void DetailB(cairo_t* cr) {
   Use(cr, Pen::Outline);
   for (double s : {-1.0, 1.0}) {
     Path(cr, {{cx + s * 10, 160}, {cx + s * 24, 160}, {cx + s * 10, 132}}, true);
-    cairo_save(cr);
-    Use(cr, kPaper);
-    cairo_fill_preserve(cr);
-    cairo_restore(cr);
-    cairo_stroke(cr);
+    FillPaperAndStroke(cr);
   }
   SolidBox(cr, cx - 32, 160, 64, 5);
   cairo_rectangle(cr, cx - 32, 160, 64, 5);

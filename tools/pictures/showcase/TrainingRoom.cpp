@@ -32,15 +32,6 @@ void SeatedPerson(Scene& scene, double x, double y, Colour shirt, Colour hair) {
   scene.Sphere({x, y - 0.03, 1.31}, 0.105, hair);
 }
 
-// Indoor light, from the windows on the left and above.
-Look RoomLook() {
-  Look look;
-  look.light = Normalize({-0.45, -0.25, 0.86});
-  look.ambient = 0.66;
-  look.diffuse = 0.36;
-  return look;
-}
-
 // The training room seen from the back row: the room is x0 to x1 wide, y1 deep and top high;
 // sy is the front wall, where the screen and the whiteboard hang.
 struct TrainingRoom {
@@ -270,7 +261,8 @@ struct TrainingRoom {
   cairo_t* cr;
   static constexpr int w = kWidth, h = kHeight;
   const Camera camera{{0.3, 0.4, 1.72}, {0.3, 9, 1.72}, 250, w / 2.0, h * 0.36};
-  const Look look = RoomLook();
+  // Indoor light, from the windows on the left and above.
+  const Look look{.light = Normalize({-0.45, -0.25, 0.86}), .ambient = 0.66, .diffuse = 0.36};
   const double x0 = -4.5, x1 = 4.5, y1 = 9, top = 3.1;
   const Colour wall = Rgb255(226, 218, 198);
   const double sy = y1 - 0.02;
