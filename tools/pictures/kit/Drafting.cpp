@@ -88,9 +88,9 @@ void SolidBox(cairo_t* cr, double x, double y, double w, double h, Colour fill) 
   Box(cr, x, y, w, h);
 }
 
-void FillPaperAndStroke(cairo_t* cr) {
+void FillAndStroke(cairo_t* cr, Colour fill) {
   cairo_save(cr);
-  Use(cr, kPaper);
+  Use(cr, fill);
   cairo_fill_preserve(cr);
   cairo_restore(cr);
   cairo_stroke(cr);
@@ -264,6 +264,10 @@ void Balloon(cairo_t* cr, P at, P target, int item) {
   Use(cr, kInk);
   Text(cr, std::to_string(item), Font{kCondensed, 5.8, true}, at.x, at.y + 2.1, Align::Centre);
   cairo_restore(cr);
+}
+
+void Balloons(cairo_t* cr, std::initializer_list<std::pair<P, P>> leaders, int first) {
+  for (const auto& [at, target] : leaders) Balloon(cr, at, target, first++);
 }
 
 // The name of a view, underlined, with its scale under it.

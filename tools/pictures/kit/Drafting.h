@@ -43,8 +43,9 @@ void Polyline(cairo_t* cr, std::initializer_list<P> points, bool closed = false)
 void Box(cairo_t* cr, double x, double y, double w, double h);
 // A rectangle filled with paper (hiding what lies behind it) and outlined.
 void SolidBox(cairo_t* cr, double x, double y, double w, double h, Colour fill = kPaper);
-// Fills the current path with paper, hiding what lies behind it, and strokes it with the pen.
-void FillPaperAndStroke(cairo_t* cr);
+// Fills the current path (with paper, by default: hiding what lies behind it) and strokes it with
+// the pen.
+void FillAndStroke(cairo_t* cr, Colour fill = kPaper);
 void FillBox(cairo_t* cr, double x, double y, double w, double h, Colour c);
 void Circle(cairo_t* cr, double cx, double cy, double r);
 void SolidCircle(cairo_t* cr, double cx, double cy, double r, Colour fill = kPaper);
@@ -78,6 +79,8 @@ void SectionCut(cairo_t* cr, P a, P b, P view, std::string_view letter);
 void ViewArrow(cairo_t* cr, P tail, P tip, std::string_view letter);
 // An item balloon at `at` with a leader to the part at `target`.
 void Balloon(cairo_t* cr, P at, P target, int item);
+// Item balloons numbered from `first`, each at its place with a leader to its part: (at, target).
+void Balloons(cairo_t* cr, std::initializer_list<std::pair<P, P>> leaders, int first = 1);
 // The name of a view, underlined, with its scale under it.
 void ViewTitle(cairo_t* cr, double x, double y, std::string_view name, std::string_view scale);
 // A ground line with short hatch strokes under it.

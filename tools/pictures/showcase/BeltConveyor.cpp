@@ -30,7 +30,7 @@ void IdlerRoll(cairo_t* cr, P from, P to, double radius) {
   const P n = Normal(u) * radius;
   Use(cr, Pen::Outline);
   Path(cr, {from + n, to + n, to - n, from - n}, true);
-  FillPaperAndStroke(cr);
+  FillAndStroke(cr);
   Use(cr, Pen::Thin);
   Line(cr, from + u * 2 + n, from + u * 2 - n);
   Line(cr, to - u * 2 + n, to - u * 2 - n);
@@ -40,6 +40,21 @@ void IdlerRoll(cairo_t* cr, P from, P to, double radius) {
 // The elevation. The belt line rises from the tail pulley's centre T at 9 degrees; S(u, v) is
 // the point u along it and v across it (towards the ground).
 struct Elevation {
+  cairo_t* cr;
+  const double a = Radians(9);
+  const P T{76, 172};
+  const double L = 450;
+  const P d{std::cos(a), -std::sin(a)};
+  const P nd{std::sin(a), std::cos(a)};  // across the conveyor, pointing below the belt
+  const P H = S(L, 0);
+  const double ground = 206;
+  // The take-up tower's centre line, its bend pulleys and the take-up pulley.
+  const double tx = S(L - 96, 0).x;
+  const P b1 = S(AtX(tx - 15, 11.5), 11.5);
+  const P b2 = S(AtX(tx + 15, 11.5), 11.5);
+  const P tu{tx, std::max(b1.y, b2.y) + 40};
+  const double platform = H.y + 17;
+
   void Title() { ViewTitle(cr, 150, 40, "ELEVATION", "SCALE 1:100"); }
 
   P S(double u, double v) const { return T + d * u + nd * v; }
@@ -117,7 +132,7 @@ struct Elevation {
     Use(cr, Pen::Outline);
     FrameQuad(
         cr, [this](double u, double v) { return S(u, v); }, 14, -1, L - 20, 3.5);
-    FillPaperAndStroke(cr);
+    FillAndStroke(cr);
     Use(cr, Pen::Thin);
     Line(cr, S(14, 0.2), S(L - 20, 0.2));
     // Carrying idlers: closer in the loading zone.
@@ -242,31 +257,16 @@ struct Elevation {
     }
     SectionCut(cr, S(210, -38), S(210, 18), d, "A");
     ViewArrow(cr, {H.x - 30, H.y - 44}, {H.x - 30, H.y - 26}, "B");
-    Balloon(cr, {H.x + 36, H.y - 42}, H + P{6, -5}, 1);
-    Balloon(cr, {T.x - 8, T.y - 50}, T + P{-4, -5}, 2);
-    Balloon(cr, S(150, -50), S(150, -7.4), 3);
-    Balloon(cr, S(150, 34), S(150, 12.4), 4);
-    Balloon(cr, S(262, -50), S(262, -8.3), 5);
-    Balloon(cr, {H.x - 62, H.y - 30}, {H.x - 36, H.y + 5}, 6);
-    Balloon(cr, {tx - 40, tu.y + 26}, {tx - 12, tu.y + 22}, 7);
-    Balloon(cr, S(350, 34), S(350, 2), 8);
-    Balloon(cr, {S(305, 0).x + 22, ground - 24}, {S(305, 0).x + 1.5, ground - 30}, 9);
+    Balloons(cr, {{{H.x + 36, H.y - 42}, H + P{6, -5}},
+                  {{T.x - 8, T.y - 50}, T + P{-4, -5}},
+                  {S(150, -50), S(150, -7.4)},
+                  {S(150, 34), S(150, 12.4)},
+                  {S(262, -50), S(262, -8.3)},
+                  {{H.x - 62, H.y - 30}, {H.x - 36, H.y + 5}},
+                  {{tx - 40, tu.y + 26}, {tx - 12, tu.y + 22}},
+                  {S(350, 34), S(350, 2)},
+                  {{S(305, 0).x + 22, ground - 24}, {S(305, 0).x + 1.5, ground - 30}}});
   }
-
-  cairo_t* cr;
-  const double a = Radians(9);
-  const P T{76, 172};
-  const double L = 450;
-  const P d{std::cos(a), -std::sin(a)};
-  const P nd{std::sin(a), std::cos(a)};  // across the conveyor, pointing below the belt
-  const P H = S(L, 0);
-  const double ground = 206;
-  // The take-up tower's centre line, its bend pulleys and the take-up pulley.
-  const double tx = S(L - 96, 0).x;
-  const P b1 = S(AtX(tx - 15, 11.5), 11.5);
-  const P b2 = S(AtX(tx + 15, 11.5), 11.5);
-  const P tu{tx, std::max(b1.y, b2.y) + 40};
-  const double platform = H.y + 17;
 
   static constexpr Part<Elevation> kParts[] = {
       &Elevation::Title,    &Elevation::Trestles,   &Elevation::TakeUp,  &Elevation::HeadFrame,
@@ -277,6 +277,28 @@ struct Elevation {
 // Section A-A: the troughing idler set on the stringers, the return idler, a trestle and the
 // walkway.
 struct SectionAA {
+  cairo_t* cr;
+  const double cx = 112;
+  const double base = 312;
+  const double sground = 396;
+  const double rollR = 5.2, rollLen = 34, troughAngle = Radians(35);
+  const double axisY = base - 10;
+  // The centre roll's ends and the wing rolls' inner and outer ends.
+  const P cLeft{cx - rollLen / 2 - 1, axisY}, cRight{cx + rollLen / 2 + 1, axisY};
+  const P lw0 = cLeft + P{-1, 2},
+          lw1 = lw0 + P{-std::cos(troughAngle), -std::sin(troughAngle)} * rollLen;
+  const P rw0 = cRight + P{1, 2},
+          rw1 = rw0 + P{std::cos(troughAngle), -std::sin(troughAngle)} * rollLen;
+  // The belt's edges and bends, lying on the rolls.
+  const P nl = Normal(Unit(lw0 - lw1));  // the left wing's normal into the trough
+  const P nr = Normal(Unit(rw1 - rw0));
+  const double lift = rollR + 1.2;
+  const P e0 = lw1 + nl * lift + Unit(lw1 - lw0) * 4;
+  const P e1 = lw0 + nl * lift;
+  const P e2 = rw0 + nr * lift;
+  const P e3 = rw1 + nr * lift + Unit(rw1 - rw0) * 4;
+  const P m0{cLeft.x, axisY - lift}, m1{cRight.x, axisY - lift};
+
   void Title() { ViewTitle(cr, cx, 244, "SECTION A-A", "SCALE 1:20"); }
 
   // Stringers, trestle legs, ground and the idler base frame.
@@ -379,28 +401,6 @@ struct SectionAA {
     Balloon(cr, {140, 358}, {130, base + 34 + rollR}, 4);
     Balloon(cr, {166, 280}, rw1 + P{-3, 0}, 3);
   }
-
-  cairo_t* cr;
-  const double cx = 112;
-  const double base = 312;
-  const double sground = 396;
-  const double rollR = 5.2, rollLen = 34, troughAngle = Radians(35);
-  const double axisY = base - 10;
-  // The centre roll's ends and the wing rolls' inner and outer ends.
-  const P cLeft{cx - rollLen / 2 - 1, axisY}, cRight{cx + rollLen / 2 + 1, axisY};
-  const P lw0 = cLeft + P{-1, 2},
-          lw1 = lw0 + P{-std::cos(troughAngle), -std::sin(troughAngle)} * rollLen;
-  const P rw0 = cRight + P{1, 2},
-          rw1 = rw0 + P{std::cos(troughAngle), -std::sin(troughAngle)} * rollLen;
-  // The belt's edges and bends, lying on the rolls.
-  const P nl = Normal(Unit(lw0 - lw1));  // the left wing's normal into the trough
-  const P nr = Normal(Unit(rw1 - rw0));
-  const double lift = rollR + 1.2;
-  const P e0 = lw1 + nl * lift + Unit(lw1 - lw0) * 4;
-  const P e1 = lw0 + nl * lift;
-  const P e2 = rw0 + nr * lift;
-  const P e3 = rw1 + nr * lift + Unit(rw1 - rw0) * 4;
-  const P m0{cLeft.x, axisY - lift}, m1{cRight.x, axisY - lift};
 
   static constexpr Part<SectionAA> kParts[] = {
       &SectionAA::Title, &SectionAA::Structure,           &SectionAA::Rolls,

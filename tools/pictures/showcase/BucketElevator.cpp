@@ -42,6 +42,10 @@ constexpr double kGround = 364;  // the ground line of both elevations
 // The front elevation: the two legs on the centre line cx, the head pulley at head and the boot
 // pulley at boot.
 struct FrontElevation {
+  cairo_t* cr;
+  const double cx = 81, head = 66, boot = 340;
+  const double ground = kGround;
+
   void Title() { ViewTitle(cr, 70, 22, "ELEVATION", ""); }
 
   void Legs() {
@@ -81,7 +85,7 @@ struct FrontElevation {
     cairo_arc(cr, cx, head, 27, kPi, 2 * kPi);
     cairo_line_to(cr, 108, 92);
     cairo_close_path(cr);
-    FillPaperAndStroke(cr);
+    FillAndStroke(cr);
     Use(cr, Pen::Hidden);
     Circle(cr, cx, head, 13);
     Use(cr, Pen::Outline);
@@ -136,17 +140,13 @@ struct FrontElevation {
     Level(cr, 124, ground, "\u00B10.000");
     Level(cr, 124, 39, "+34.100");
     SectionCut(cr, {50, 244}, {112, 244}, {0, 1}, "A");
-    Balloon(cr, {132, 52}, {cx + 20, head - 14}, 1);
-    Balloon(cr, {22, 46}, {44, 62}, 2);
-    Balloon(cr, {40, 170}, {72, 180}, 3);
-    Balloon(cr, {40, 206}, {66, 208}, 4);
-    Balloon(cr, {124, 190}, {102, 190}, 5);
-    Balloon(cr, {132, 330}, {110, 330}, 6);
+    Balloons(cr, {{{132, 52}, {cx + 20, head - 14}},
+                  {{22, 46}, {44, 62}},
+                  {{40, 170}, {72, 180}},
+                  {{40, 206}, {66, 208}},
+                  {{124, 190}, {102, 190}},
+                  {{132, 330}, {110, 330}}});
   }
-
-  cairo_t* cr;
-  const double cx = 81, head = 66, boot = 340;
-  const double ground = kGround;
 
   static constexpr Part<FrontElevation> kParts[] = {
       &FrontElevation::Title, &FrontElevation::Legs, &FrontElevation::Head,
@@ -162,7 +162,7 @@ void SideView(cairo_t* cr) {
   for (double y = 130; y < 318; y += 38) Box(cr, 196.5, y - 1, 33, 2);
   Use(cr, Pen::Outline);
   Path(cr, {{192, 92}, {192, 48}, {203, 38}, {223, 38}, {234, 48}, {234, 92}}, true);
-  FillPaperAndStroke(cr);
+  FillAndStroke(cr);
   SolidBox(cr, 234, 63, 7, 6);
   SolidBox(cr, 241, 54, 18, 24);
   SolidCircle(cr, 250, 66, 8);
@@ -222,11 +222,7 @@ void DetailD(cairo_t* cr) {
   cairo_set_line_width(cr, 1.6);
   BucketProfile(cr, 394, 66, 44, 30, 1);
   cairo_close_path(cr);
-  cairo_save(cr);
-  Use(cr, Rgb255(226, 230, 236));
-  cairo_fill_preserve(cr);
-  cairo_restore(cr);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Rgb255(226, 230, 236));
   Use(cr, Pen::Thin);
   cairo_move_to(cr, 396, 70);
   cairo_line_to(cr, 396, 93);

@@ -45,6 +45,11 @@ void HousedSprocket(cairo_t* cr, P centre, double r, int teeth, double shaft, do
 // The elevation, partly in section: the casing from x0 to x1 between top and bottom, the tail
 // wheel and the head sprocket on the axis cy, and the ground line.
 struct Elevation {
+  cairo_t* cr;
+  const double x0 = 74, x1 = 458, top = 96, bottom = 130, ground = 172;
+  const double tail = 56, head = 475, cy = 113;
+  const double w0 = 150, w1 = 396;  // the broken-out window
+
   void Title() { ViewTitle(cr, 150, 36, "ELEVATION (PARTIAL SECTION)", "SCALE 1:50"); }
 
   // Supports with cross bracing.
@@ -162,20 +167,15 @@ struct Elevation {
     Level(cr, 508, top - 10, "+2.450");
     SectionCut(cr, {356, top - 12}, {356, bottom + 12}, {-1, 0}, "A");
     ViewArrow(cr, {200, 74}, {206, top + 14}, "B");
-    Balloon(cr, {30, 70}, {tail - 4, cy - 8}, 1);
-    Balloon(cr, {500, 72}, {head + 4, cy - 10}, 2);
-    Balloon(cr, {180, 150}, {184, bottom - 10}, 3);
-    Balloon(cr, {290, 150}, {296, bottom - 3}, 4);
-    Balloon(cr, {320, 78}, {318, top - 1}, 5);
-    Balloon(cr, {526, 140}, {head + 30, cy + 1}, 6);
-    Balloon(cr, {400, 152}, {400, top + 30}, 7);
-    Balloon(cr, {90, 152}, {116.5, 148}, 8);
+    Balloons(cr, {{{30, 70}, {tail - 4, cy - 8}},
+                  {{500, 72}, {head + 4, cy - 10}},
+                  {{180, 150}, {184, bottom - 10}},
+                  {{290, 150}, {296, bottom - 3}},
+                  {{320, 78}, {318, top - 1}},
+                  {{526, 140}, {head + 30, cy + 1}},
+                  {{400, 152}, {400, top + 30}},
+                  {{90, 152}, {116.5, 148}}});
   }
-
-  cairo_t* cr;
-  const double x0 = 74, x1 = 458, top = 96, bottom = 130, ground = 172;
-  const double tail = 56, head = 475, cy = 113;
-  const double w0 = 150, w1 = 396;  // the broken-out window
 
   static constexpr Part<Elevation> kParts[] = {
       &Elevation::Title, &Elevation::Supports, &Elevation::Casing, &Elevation::Window,

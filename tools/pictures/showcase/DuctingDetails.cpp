@@ -26,7 +26,7 @@ void DuctFlange(cairo_t* cr, P at, P across, double halfLength, double thickness
        {at - u * halfLength + n, at + u * halfLength + n, at + u * halfLength - n,
         at - u * halfLength - n},
        true);
-  FillPaperAndStroke(cr);
+  FillAndStroke(cr);
 }
 
 // Detail 1: 90 degree bend in five segments.
@@ -46,11 +46,7 @@ void BendDetail(cairo_t* cr) {
   shape.insert(shape.end(), inner.rbegin(), inner.rend());
   Use(cr, Pen::Outline);
   Path(cr, shape, true);
-  cairo_save(cr);
-  Use(cr, Rgb255(244, 246, 248));
-  cairo_fill_preserve(cr);
-  cairo_restore(cr);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Rgb255(244, 246, 248));
   Use(cr, Pen::Thin);
   for (std::size_t i = 1; i + 1 < outer.size(); ++i) Line(cr, inner[i], outer[i]);
   // Straight pieces beyond the flanges, broken off.

@@ -55,6 +55,20 @@ void ModelTag(cairo_t* cr, const Camera& camera, V3 anchor, P offset, std::strin
 struct PlantModel {
   static constexpr int kWidth = 971, kHeight = 665;
 
+  cairo_t* cr;
+  static constexpr int w = kWidth, h = kHeight;
+  const Camera camera{{-66, -80, 44}, {0, 4, 11}, 1050, w / 2.0, h / 2.0 + 20};
+  // The modelling program's shading: light from the upper left, edges drawn.
+  const Look look{.light = Normalize({-0.35, -0.6, 0.72}),
+                  .ambient = 0.5,
+                  .diffuse = 0.55,
+                  .edges = true,
+                  .edgeAlpha = 0.45};
+  Scene scene{};
+  const Colour blue = Rgb255(44, 96, 170), yellow = Rgb255(236, 196, 40);
+  const Colour concrete = Rgb255(186, 186, 180);
+  const Colour orange = Rgb255(232, 122, 36), green = Rgb255(60, 132, 84);
+
   void Background() { VerticalGradient(cr, 0, 0, w, h, Rgb255(34, 54, 88), Rgb255(170, 186, 206)); }
 
   // Ground with a survey grid, foundations.
@@ -222,20 +236,6 @@ struct PlantModel {
     Text(cr, "SOUTH-WEST ISOMETRIC  -  SHADED WITH EDGES", Font{kSans, 9}, w - 12, h - 12,
          Align::Right);
   }
-
-  cairo_t* cr;
-  static constexpr int w = kWidth, h = kHeight;
-  const Camera camera{{-66, -80, 44}, {0, 4, 11}, 1050, w / 2.0, h / 2.0 + 20};
-  // The modelling program's shading: light from the upper left, edges drawn.
-  const Look look{.light = Normalize({-0.35, -0.6, 0.72}),
-                  .ambient = 0.5,
-                  .diffuse = 0.55,
-                  .edges = true,
-                  .edgeAlpha = 0.45};
-  Scene scene{};
-  const Colour blue = Rgb255(44, 96, 170), yellow = Rgb255(236, 196, 40);
-  const Colour concrete = Rgb255(186, 186, 180);
-  const Colour orange = Rgb255(232, 122, 36), green = Rgb255(60, 132, 84);
 
   static constexpr Part<PlantModel> kParts[] = {
       &PlantModel::Background, &PlantModel::Ground,

@@ -131,6 +131,13 @@ void PipeMarking(cairo_t* cr, double x, double cy, std::string_view text, Colour
 struct PipingPhoto {
   static constexpr int kWidth = 471, kHeight = 353;
 
+  cairo_t* cr;
+  static constexpr int w = kWidth, h = kHeight;
+  const Colour green = Rgb255(46, 128, 70), yellow = Rgb255(220, 176, 30);
+  const Colour aluminium = Rgb255(196, 200, 204), red = Rgb255(184, 30, 28);
+  const Colour frame = Rgb255(86, 104, 124), valveBody = Rgb255(64, 76, 90);
+  const double drops[3] = {96, 236, 376};
+
   void Finish() { Vignette(cr, w, h, 0.3); }
 
   // Concrete wall with panel joints and weathering, floor slab with a painted walkway line.
@@ -309,13 +316,6 @@ struct PipingPhoto {
     Use(cr, Rgb255(20, 20, 20));
     Text(cr, "V-102", Font{kCondensed, 6.5, true}, 111, 240, Align::Centre);
   }
-
-  cairo_t* cr;
-  static constexpr int w = kWidth, h = kHeight;
-  const Colour green = Rgb255(46, 128, 70), yellow = Rgb255(220, 176, 30);
-  const Colour aluminium = Rgb255(196, 200, 204), red = Rgb255(184, 30, 28);
-  const Colour frame = Rgb255(86, 104, 124), valveBody = Rgb255(64, 76, 90);
-  const double drops[3] = {96, 236, 376};
 
   static constexpr Part<PipingPhoto> kParts[] = {
       &PipingPhoto::WallAndFloor,    &PipingPhoto::Shadows,      &PipingPhoto::Supports,

@@ -43,6 +43,9 @@ void ScrewFlight(cairo_t* cr, double x0, double x1, double cy, double radius, do
 // The elevation, partly in section: the trough from x0 to x1 between top and bottom, the
 // screw on the axis cy, and the ground line.
 struct Elevation {
+  cairo_t* cr;
+  const double x0 = 62, x1 = 448, top = 96, bottom = 132, cy = 115, ground = 172;
+
   void Title() { ViewTitle(cr, 150, 26, "ELEVATION (PARTIAL SECTION)", "SCALE 1:25"); }
 
   // Supports under the trough, with knee braces.
@@ -122,19 +125,16 @@ struct Elevation {
     Level(cr, 30, ground, "\u00B10.000");
     SectionCut(cr, {232, top - 16}, {232, bottom + 12}, {-1, 0}, "A");
     ViewArrow(cr, {304, top - 34}, {318, top - 10}, "C");
-    Balloon(cr, {150, 156}, {150, bottom - 1}, 1);
-    Balloon(cr, {124, 78}, {125, cy - 13}, 2);
-    Balloon(cr, {164, 78}, {160, cy - 4.5}, 3);
-    Balloon(cr, {214, 76}, {191, top + 3}, 4);
-    Balloon(cr, {38, 90}, {x0 - 6, cy - 6}, 5);
-    Balloon(cr, {128, 52}, {110, top - 24}, 6);
-    Balloon(cr, {446, 152}, {432, bottom + 12}, 7);
-    Balloon(cr, {500, 82}, {x1 + 60, cy - 8}, 8);
-    Balloon(cr, {272, 156}, {251.5, 150}, 9);
+    Balloons(cr, {{{150, 156}, {150, bottom - 1}},
+                  {{124, 78}, {125, cy - 13}},
+                  {{164, 78}, {160, cy - 4.5}},
+                  {{214, 76}, {191, top + 3}},
+                  {{38, 90}, {x0 - 6, cy - 6}},
+                  {{128, 52}, {110, top - 24}},
+                  {{446, 152}, {432, bottom + 12}},
+                  {{500, 82}, {x1 + 60, cy - 8}},
+                  {{272, 156}, {251.5, 150}}});
   }
-
-  cairo_t* cr;
-  const double x0 = 62, x1 = 448, top = 96, bottom = 132, cy = 115, ground = 172;
 
   static constexpr Part<Elevation> kParts[] = {&Elevation::Title, &Elevation::Supports,
                                                &Elevation::Trough, &Elevation::Drive,

@@ -22,6 +22,32 @@ constexpr double kGround = 404;
 // The elevation: the shell between l and r on the centre line cx, from the ring beam up to the
 // eaves, the roof rising to its apex.
 struct Elevation {
+  cairo_t* cr;
+  const double cx = 160, l = 100, r = 220, eaves = 96, ring = 236, apex = 80;
+  const double ground = kGround;
+
+  void Marks() {
+    // Centre line, ground, dimensions, levels.
+    CentreLine(cr, {cx, apex - 8}, {cx, ground + 6});
+    Ground(cr, 30, 300, ground);
+    Dimension(cr, {l, eaves - 18}, {r, eaves - 18}, 26, "\u00D8 4 000");
+    Level(cr, 238, ring, "+6.200");
+    Level(cr, 238, eaves, "+16.000");
+    Level(cr, 238, apex, "+17.100");
+    Level(cr, 238, ground, "\u00B10.000");
+    VDimension(cr, ground, apex, 226, 284, "17 100");
+    VDimension(cr, ground, ring, 206, 262, "6 200");
+    SectionCut(cr, {88, 170}, {232, 170}, {0, 1}, "A");
+    ViewArrow(cr, {112, 392}, {117, ground - 2}, "B");
+    Balloons(cr, {{{240, 124}, {r, 130}},
+                  {{240, 276}, {200, 262}},
+                  {{214, 52}, {198, 64}},
+                  {{44, 150}, {78, 150}},
+                  {{44, 226}, {66, 234}},
+                  {{112, 330}, {148, 316}},
+                  {{250, 346}, {203.5, 360}}});
+  }
+
   void Title() { ViewTitle(cr, 60, 30, "ELEVATION", "SCALE 1:100"); }
 
   void Columns() {
@@ -39,7 +65,7 @@ struct Elevation {
     // Shell with its strakes, ring beam, hopper.
     Use(cr, Pen::Outline);
     Path(cr, {{l, ring}, {cx - 10, 300}, {cx + 10, 300}, {r, ring}}, true);
-    FillPaperAndStroke(cr);
+    FillAndStroke(cr);
     SolidBox(cr, l, eaves, r - l, ring - eaves);
     Use(cr, Pen::Thin);
     for (double y = eaves + 28; y < ring - 5; y += 28) Line(cr, l, y, r, y);
@@ -50,7 +76,7 @@ struct Elevation {
   void Roof() {
     // Roof, roof handrail, filter, relief valve, level probe, manhole.
     Path(cr, {{l - 2, eaves}, {cx, apex}, {r + 2, eaves}}, true);
-    FillPaperAndStroke(cr);
+    FillAndStroke(cr);
     SolidBox(cr, 170, 56, 28, 30);
     Polyline(cr, {{170, 86}, {176, 92}, {192, 92}, {198, 86}});
     SolidBox(cr, 178, 48, 12, 8);
@@ -102,32 +128,6 @@ struct Elevation {
     Line(cr, 61, ring - 20, 70, ring - 20);
     Line(cr, 61, ring - 11, 70, ring - 11);
   }
-
-  void Marks() {
-    // Centre line, ground, dimensions, levels.
-    CentreLine(cr, {cx, apex - 8}, {cx, ground + 6});
-    Ground(cr, 30, 300, ground);
-    Dimension(cr, {l, eaves - 18}, {r, eaves - 18}, 26, "\u00D8 4 000");
-    Level(cr, 238, ring, "+6.200");
-    Level(cr, 238, eaves, "+16.000");
-    Level(cr, 238, apex, "+17.100");
-    Level(cr, 238, ground, "\u00B10.000");
-    VDimension(cr, ground, apex, 226, 284, "17 100");
-    VDimension(cr, ground, ring, 206, 262, "6 200");
-    SectionCut(cr, {88, 170}, {232, 170}, {0, 1}, "A");
-    ViewArrow(cr, {112, 392}, {117, ground - 2}, "B");
-    Balloon(cr, {240, 124}, {r, 130}, 1);
-    Balloon(cr, {240, 276}, {200, 262}, 2);
-    Balloon(cr, {214, 52}, {198, 64}, 3);
-    Balloon(cr, {44, 150}, {78, 150}, 4);
-    Balloon(cr, {44, 226}, {66, 234}, 5);
-    Balloon(cr, {112, 330}, {148, 316}, 6);
-    Balloon(cr, {250, 346}, {203.5, 360}, 7);
-  }
-
-  cairo_t* cr;
-  const double cx = 160, l = 100, r = 220, eaves = 96, ring = 236, apex = 80;
-  const double ground = kGround;
 
   static constexpr Part<Elevation> kParts[] = {
       &Elevation::Title,  &Elevation::Columns, &Elevation::Shell, &Elevation::Roof,
@@ -198,7 +198,7 @@ void DetailB(cairo_t* cr) {
   Use(cr, Pen::Outline);
   for (double s : {-1.0, 1.0}) {
     Path(cr, {{cx + s * 10, 160}, {cx + s * 24, 160}, {cx + s * 10, 132}}, true);
-    FillPaperAndStroke(cr);
+    FillAndStroke(cr);
   }
   SolidBox(cr, cx - 32, 160, 64, 5);
   cairo_rectangle(cr, cx - 32, 160, 64, 5);

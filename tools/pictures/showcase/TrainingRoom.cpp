@@ -37,6 +37,15 @@ void SeatedPerson(Scene& scene, double x, double y, Colour shirt, Colour hair) {
 struct TrainingRoom {
   static constexpr int kWidth = 461, kHeight = 346;
 
+  cairo_t* cr;
+  static constexpr int w = kWidth, h = kHeight;
+  const Camera camera{{0.3, 0.4, 1.72}, {0.3, 9, 1.72}, 250, w / 2.0, h * 0.36};
+  // Indoor light, from the windows on the left and above.
+  const Look look{.light = Normalize({-0.45, -0.25, 0.86}), .ambient = 0.66, .diffuse = 0.36};
+  const double x0 = -4.5, x1 = 4.5, y1 = 9, top = 3.1;
+  const Colour wall = Rgb255(226, 218, 198);
+  const double sy = y1 - 0.02;
+
   // The room: walls, floor and ceiling.
   void Walls() {
     Scene room;
@@ -257,15 +266,6 @@ struct TrainingRoom {
     cairo_fill(cr);
     Vignette(cr, w, h, 0.35);
   }
-
-  cairo_t* cr;
-  static constexpr int w = kWidth, h = kHeight;
-  const Camera camera{{0.3, 0.4, 1.72}, {0.3, 9, 1.72}, 250, w / 2.0, h * 0.36};
-  // Indoor light, from the windows on the left and above.
-  const Look look{.light = Normalize({-0.45, -0.25, 0.86}), .ambient = 0.66, .diffuse = 0.36};
-  const double x0 = -4.5, x1 = 4.5, y1 = 9, top = 3.1;
-  const Colour wall = Rgb255(226, 218, 198);
-  const double sy = y1 - 0.02;
 
   static constexpr Part<TrainingRoom> kParts[] = {
       &TrainingRoom::Walls,      &TrainingRoom::WindowLight, &TrainingRoom::Fixtures,
