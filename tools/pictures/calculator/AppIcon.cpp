@@ -9,9 +9,7 @@
 #include "pictures/calculator/Palette.h"
 #include "pictures/calculator/Pictures.h"
 #include "pictures/calculator/SteelBar.h"
-#include "pictures/kit/Canvas.h"
 #include "pictures/kit/Drafting.h"
-#include "pictures/kit/Lettering.h"
 
 namespace pw::pictures {
 

@@ -11,7 +11,6 @@
 #include "pictures/calculator/SteelBar.h"
 #include "pictures/kit/Canvas.h"
 #include "pictures/kit/Drafting.h"
-#include "pictures/kit/Lettering.h"
 
 namespace pw::pictures {
 namespace {

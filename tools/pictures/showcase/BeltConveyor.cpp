@@ -6,11 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "pictures/kit/Canvas.h"
 #include "pictures/kit/Drafting.h"
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
-#include "pictures/kit/Sheet.h"
 #include "pictures/kit/View.h"
 #include "pictures/showcase/Drawings.h"
 #include "pictures/showcase/SheetTexts.h"

@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "pictures/kit/Canvas.h"
 #include "pictures/kit/Drafting.h"
-#include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
 #include "pictures/kit/Scene.h"
 #include "pictures/kit/View.h"

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "pictures/kit/Canvas.h"
 #include "pictures/kit/Drafting.h"
 #include "pictures/kit/Equipment.h"
 #include "pictures/kit/Lettering.h"
