@@ -10,32 +10,31 @@
 #include <string_view>
 #include <vector>
 
+#include "pictures/kit/Colour.h"
+
 namespace pw::pictures {
 
-struct Rgb {
-  std::uint8_t r, g, b;
-};
-
-struct Rect {
-  int left, top, width, height;  // top-down coordinates
-};
-
+// Pixels of eight bits a component, top row first.
 class Raster {
  public:
-  Raster(int width, int height, Rgb fill)
-      : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
+  Raster(int width, int height, Colour fill);
   // The pixels of a cairo image surface (ARGB32 or RGB24), alpha ignored.
   static Raster FromSurface(cairo_surface_t* surface);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
-  Rgb At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
-  void Set(int x, int y, Rgb colour) { pixels_[static_cast<std::size_t>(y) * width_ + x] = colour; }
-  void Fill(Rect r, Rgb colour);
+  // The red, green and blue bytes of a pixel.
+  const std::uint8_t* At(int x, int y) const { return &bytes_[Offset(x, y)]; }
+  void Set(int x, int y, Colour colour);
 
  private:
+  std::size_t Offset(int x, int y) const {
+    return 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                static_cast<std::size_t>(x));
+  }
+
   int width_, height_;
-  std::vector<Rgb> pixels_;
+  std::vector<std::uint8_t> bytes_;
 };
 
 std::vector<std::uint8_t> EncodeBmp(const Raster& raster);

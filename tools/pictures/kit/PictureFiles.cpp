@@ -1,4 +1,4 @@
-#include "pictures/PictureFiles.h"
+#include "pictures/kit/PictureFiles.h"
 
 #include <jpeglib.h>
 
@@ -11,30 +11,35 @@
 
 namespace pw::pictures {
 
+Raster::Raster(int width, int height, Colour fill)
+    : width_(width), height_(height), bytes_(3 * static_cast<std::size_t>(width) * height) {
+  const std::uint8_t rgb[3] = {Byte(fill.r), Byte(fill.g), Byte(fill.b)};
+  for (std::size_t i = 0; i < bytes_.size(); ++i) bytes_[i] = rgb[i % 3];
+}
+
+void Raster::Set(int x, int y, Colour colour) {
+  std::uint8_t* p = &bytes_[Offset(x, y)];
+  p[0] = Byte(colour.r);
+  p[1] = Byte(colour.g);
+  p[2] = Byte(colour.b);
+}
+
 Raster Raster::FromSurface(cairo_surface_t* surface) {
   cairo_surface_flush(surface);
   const int width = cairo_image_surface_get_width(surface);
   const int height = cairo_image_surface_get_height(surface);
   const int stride = cairo_image_surface_get_stride(surface);
   const unsigned char* data = cairo_image_surface_get_data(surface);
-  Raster raster(width, height, {0, 0, 0});
+  Raster raster(width, height, Colour{0, 0, 0});
   for (int y = 0; y < height; ++y) {
     const auto* row =
         reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
     for (int x = 0; x < width; ++x) {
       const std::uint32_t p = row[x];
-      raster.Set(x, y,
-                 {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
-                  static_cast<std::uint8_t>(p)});
+      raster.Set(x, y, Rgb255((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
     }
   }
   return raster;
-}
-
-void Raster::Fill(Rect r, Rgb colour) {
-  for (int y = std::max(r.top, 0); y < std::min(r.top + r.height, height_); ++y)
-    for (int x = std::max(r.left, 0); x < std::min(r.left + r.width, width_); ++x)
-      pixels_[static_cast<std::size_t>(y) * width_ + x] = colour;
 }
 
 namespace {
@@ -71,10 +76,10 @@ std::vector<std::uint8_t> EncodeBmp(const Raster& raster) {
   PutLe(out, 0, 4);  // important colours
   for (int y = raster.Height() - 1; y >= 0; --y) {
     for (int x = 0; x < raster.Width(); ++x) {
-      const Rgb p = raster.At(x, y);
-      out.push_back(p.b);
-      out.push_back(p.g);
-      out.push_back(p.r);
+      const std::uint8_t* p = raster.At(x, y);
+      out.push_back(p[2]);
+      out.push_back(p[1]);
+      out.push_back(p[0]);
     }
     for (std::uint32_t pad = static_cast<std::uint32_t>(raster.Width()) * 3; pad < rowSize; ++pad)
       out.push_back(0);
@@ -113,10 +118,10 @@ std::vector<std::uint8_t> EncodeJpeg(const Raster& raster) {
   while (cinfo.next_scanline < cinfo.image_height) {
     const int y = static_cast<int>(cinfo.next_scanline);
     for (int x = 0; x < raster.Width(); ++x) {
-      const Rgb p = raster.At(x, y);
-      row[3 * x] = p.r;
-      row[3 * x + 1] = p.g;
-      row[3 * x + 2] = p.b;
+      const std::uint8_t* p = raster.At(x, y);
+      row[3 * x] = p[0];
+      row[3 * x + 1] = p[1];
+      row[3 * x + 2] = p[2];
     }
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&cinfo, rows, 1);
