@@ -59,10 +59,6 @@ std::string TitleOf(std::string_view narrow) {
   return sys::WideToUtf8(sys::NarrowToWide(narrow));
 }
 
-bool Contains(const RECT& rect, int x, int y) {
-  return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
-}
-
 // Copies `area` of a 32-bit surface of ours into the SDL window's surface and shows it.
 void PresentBitmap(SDL_Window* window, gfx::HBITMAP bitmap, RECT area) {
   gfx::BitmapInfo info;
@@ -505,21 +501,21 @@ int SdlBackend::ShowMessageBox(HWND owner, std::string_view text, std::string_vi
         if (event.button.windowID != boxId) {
           SDL_RaiseWindow(box.get());
         } else if (event.button.button == SDL_BUTTON_LEFT &&
-                   Contains(layout.button, event.button.x, event.button.y)) {
+                   layout.button.Contains({event.button.x, event.button.y})) {
           mouseDown = true;
           repaint(true);
         }
         break;
       case SDL_MOUSEMOTION:
         if (mouseDown && event.motion.windowID == boxId) {
-          repaint(Contains(layout.button, event.motion.x, event.motion.y));
+          repaint(layout.button.Contains({event.motion.x, event.motion.y}));
         }
         break;
       case SDL_MOUSEBUTTONUP:
         if (mouseDown && event.button.button == SDL_BUTTON_LEFT) {
           mouseDown = false;
           if (event.button.windowID == boxId &&
-              Contains(layout.button, event.button.x, event.button.y)) {
+              layout.button.Contains({event.button.x, event.button.y})) {
             done = true;
           } else {
             repaint(false);
