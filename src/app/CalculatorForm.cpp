@@ -1,5 +1,6 @@
 #include "app/CalculatorForm.h"
 
+#include "app/Form1Bindings.h"
 #include "app/ShowcaseForm.h"
 #include "app/calculation/BatchMass.h"
 #include "app/catalogue/Catalogue.h"
@@ -12,60 +13,9 @@ namespace pw {
 CalculatorState Calculator;
 TForm1* Form1 = nullptr;
 
-namespace {
-
-constexpr TFieldInfo kFields[] = {
-    PublishedField<&TForm1::Image9>("Image9"),
-    PublishedField<&TForm1::Image7>("Image7"),
-    PublishedField<&TForm1::Image8>("Image8"),
-    PublishedField<&TForm1::Bevel1>("Bevel1"),
-    PublishedField<&TForm1::Image5>("Image5"),
-    PublishedField<&TForm1::Image6>("Image6"),
-    PublishedField<&TForm1::Label1>("Label1"),
-    PublishedField<&TForm1::Image1>("Image1"),
-    PublishedField<&TForm1::Image2>("Image2"),
-    PublishedField<&TForm1::Image3>("Image3"),
-    PublishedField<&TForm1::Image4>("Image4"),
-    PublishedField<&TForm1::Label6>("Label6"),
-    PublishedField<&TForm1::Label7>("Label7"),
-    PublishedField<&TForm1::Label8>("Label8"),
-    PublishedField<&TForm1::Label10>("Label10"),
-    PublishedField<&TForm1::Label2>("Label2"),
-    PublishedField<&TForm1::Label3>("Label3"),
-    PublishedField<&TForm1::Label4>("Label4"),
-    PublishedField<&TForm1::Image10>("Image10"),
-    PublishedField<&TForm1::Image11>("Image11"),
-    PublishedField<&TForm1::ComboBox1>("ComboBox1"),
-    PublishedField<&TForm1::BitBtn1>("BitBtn1"),
-    PublishedField<&TForm1::Edit1>("Edit1"),
-    PublishedField<&TForm1::Edit2>("Edit2"),
-    PublishedField<&TForm1::RadioButton1>("RadioButton1"),
-    PublishedField<&TForm1::RadioButton3>("RadioButton3"),
-    PublishedField<&TForm1::RadioButton2>("RadioButton2"),
-    PublishedField<&TForm1::RadioButton4>("RadioButton4"),
-    PublishedField<&TForm1::BitBtn2>("BitBtn2"),
-};
-
-constexpr TMethodInfo kMethods[] = {
-    PublishedMethod<&TForm1::RadioButton1Click>("RadioButton1Click"),
-    PublishedMethod<&TForm1::RadioButton2Click>("RadioButton2Click"),
-    PublishedMethod<&TForm1::ComboBox1Change>("ComboBox1Change"),
-    PublishedMethod<&TForm1::FormCreate>("FormCreate"),
-    PublishedMethod<&TForm1::Edit1Exit>("Edit1Exit"),
-    PublishedMethod<&TForm1::Edit2Exit>("Edit2Exit"),
-    PublishedMethod<&TForm1::BitBtn1Click>("BitBtn1Click"),
-    PublishedMethod<&TForm1::Image1Click>("Image1Click"),
-    PublishedMethod<&TForm1::RadioButton3Click>("RadioButton3Click"),
-    PublishedMethod<&TForm1::RadioButton4Click>("RadioButton4Click"),
-    PublishedMethod<&TForm1::Image2Click>("Image2Click"),
-    PublishedMethod<&TForm1::Image3Click>("Image3Click"),
-    PublishedMethod<&TForm1::Image4Click>("Image4Click"),
-    PublishedMethod<&TForm1::BitBtn2Click>("BitBtn2Click"),
-};
-
-}  // namespace
-
-const TClassInfo TForm1::classInfo{"TForm1", &TForm::classInfo, {}, kFields, kMethods};
+// The published fields and handlers are those Form1.json names, generated from it.
+const TClassInfo TForm1::classInfo{
+    "TForm1", &TForm::classInfo, {}, TForm1Bindings::kFields, TForm1Bindings::kMethods};
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {}
 

@@ -33,7 +33,8 @@ class TForm1 : public TForm {
 
   explicit TForm1(TComponent* owner);
 
-  // Components, in stream order; set by name as the window is read.
+  // Components, in stream order (published as forms/Form1.json names them); set by name as the
+  // window is read.
   TImage* Image9 = nullptr;  // background panel
   TImage* Image7 = nullptr;  // drawings: I
   TImage* Image8 = nullptr;  // IPB

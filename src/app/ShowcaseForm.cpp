@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "app/Form3Bindings.h"
 #include "convert/NumberText.h"
 #include "forms/TypeInfo.h"
 
@@ -38,70 +39,11 @@ constexpr std::array<Slide, TForm3::kSlideCount> kSlides = {{
     {&TForm3::Image11, &TForm3::WideLabel31, &TForm3::WideLabel32},
 }};
 
-constexpr TFieldInfo kFields[] = {
-    PublishedField<&TForm3::Image2>("Image2"),
-    PublishedField<&TForm3::WideLabel1>("WideLabel1"),
-    PublishedField<&TForm3::WideLabel3>("WideLabel3"),
-    PublishedField<&TForm3::Image1>("Image1"),
-    PublishedField<&TForm3::WideLabel12>("WideLabel12"),
-    PublishedField<&TForm3::WideLabel13>("WideLabel13"),
-    PublishedField<&TForm3::Bevel1>("Bevel1"),
-    PublishedField<&TForm3::Image3>("Image3"),
-    PublishedField<&TForm3::WideLabel16>("WideLabel16"),
-    PublishedField<&TForm3::WideLabel17>("WideLabel17"),
-    PublishedField<&TForm3::Image4>("Image4"),
-    PublishedField<&TForm3::Image5>("Image5"),
-    PublishedField<&TForm3::Image6>("Image6"),
-    PublishedField<&TForm3::Image7>("Image7"),
-    PublishedField<&TForm3::Image8>("Image8"),
-    PublishedField<&TForm3::Image9>("Image9"),
-    PublishedField<&TForm3::Image10>("Image10"),
-    PublishedField<&TForm3::Image11>("Image11"),
-    PublishedField<&TForm3::WideLabel14>("WideLabel14"),
-    PublishedField<&TForm3::WideLabel18>("WideLabel18"),
-    PublishedField<&TForm3::WideLabel19>("WideLabel19"),
-    PublishedField<&TForm3::WideLabel20>("WideLabel20"),
-    PublishedField<&TForm3::WideLabel21>("WideLabel21"),
-    PublishedField<&TForm3::WideLabel22>("WideLabel22"),
-    PublishedField<&TForm3::WideLabel23>("WideLabel23"),
-    PublishedField<&TForm3::WideLabel24>("WideLabel24"),
-    PublishedField<&TForm3::WideLabel25>("WideLabel25"),
-    PublishedField<&TForm3::WideLabel26>("WideLabel26"),
-    PublishedField<&TForm3::WideLabel27>("WideLabel27"),
-    PublishedField<&TForm3::WideLabel28>("WideLabel28"),
-    PublishedField<&TForm3::WideLabel29>("WideLabel29"),
-    PublishedField<&TForm3::WideLabel30>("WideLabel30"),
-    PublishedField<&TForm3::WideLabel31>("WideLabel31"),
-    PublishedField<&TForm3::WideLabel32>("WideLabel32"),
-    PublishedField<&TForm3::Image12>("Image12"),
-    PublishedField<&TForm3::Image13>("Image13"),
-    PublishedField<&TForm3::Label1>("Label1"),
-    PublishedField<&TForm3::Label2>("Label2"),
-    PublishedField<&TForm3::Label3>("Label3"),
-    PublishedField<&TForm3::BitBtn1>("BitBtn1"),
-    PublishedField<&TForm3::BitBtn2>("BitBtn2"),
-    PublishedField<&TForm3::Edit1>("Edit1"),
-};
-
-constexpr TMethodInfo kMethods[] = {
-    PublishedMethod<&TForm3::BitBtn1Click>("BitBtn1Click"),
-    PublishedMethod<&TForm3::Edit1Change>("Edit1Change"),
-    PublishedMethod<&TForm3::BitBtn2Click>("BitBtn2Click"),
-    PublishedMethod<&TForm3::Image1Click>("Image1Click"),
-    PublishedMethod<&TForm3::Image3Click>("Image3Click"),
-    PublishedMethod<&TForm3::Image4Click>("Image4Click"),
-    PublishedMethod<&TForm3::Image5Click>("Image5Click"),
-    PublishedMethod<&TForm3::Image6Click>("Image6Click"),
-    PublishedMethod<&TForm3::Image7Click>("Image7Click"),
-    PublishedMethod<&TForm3::Image8Click>("Image8Click"),
-    PublishedMethod<&TForm3::Image9Click>("Image9Click"),
-    PublishedMethod<&TForm3::Image10Click>("Image10Click"),
-    PublishedMethod<&TForm3::Image11Click>("Image11Click"),
-};
-
 }  // namespace
 
-const TClassInfo TForm3::classInfo{"TForm3", &TForm::classInfo, {}, kFields, kMethods};
+// The published fields and handlers are those Form3.json names, generated from it.
+const TClassInfo TForm3::classInfo{
+    "TForm3", &TForm::classInfo, {}, TForm3Bindings::kFields, TForm3Bindings::kMethods};
 
 TForm3::TForm3(TComponent* owner) : TForm(owner) {}
 

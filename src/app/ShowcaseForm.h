@@ -21,7 +21,8 @@ class TForm3 : public TForm {
 
   static constexpr int kSlideCount = 10;
 
-  // Components, in stream order; set by name as the window is read.
+  // Components, in stream order (published as forms/Form3.json names them); set by name as the
+  // window is read.
   TImage* Image2 = nullptr;           // background
   TWideLabel* WideLabel1 = nullptr;   // title display
   TWideLabel* WideLabel3 = nullptr;   // subtitle display

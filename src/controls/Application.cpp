@@ -30,8 +30,8 @@ std::string TitleFromModuleName(std::string_view path) {
   // Every character after the first goes through the system's lower-casing.
   const std::u16string wide = sys::NarrowToWide(title);
   if (wide.empty()) return title;
-  const bool pair = wide.size() > 1 && wide[0] >= 0xD800 && wide[0] <= 0xDBFF;
-  const std::size_t first = pair ? 2 : 1;
+  std::size_t first = 0;
+  sys::NextCodePoint(wide, first);
   return sys::WideToNarrow(wide.substr(0, first) +
                            sys::LowerCase(std::u16string_view(wide).substr(first)));
 }

@@ -138,10 +138,6 @@ void TBitBtn::CreateParams(TCreateParams& params) {
 
 namespace {
 
-gfx::RECT Shrunk(const gfx::RECT& r, int by) {
-  return {r.left + by, r.top + by, r.right - by, r.bottom - by};
-}
-
 // A one-pixel outline of `r` in `line`, filled with `fill` (none when null).
 void Outline(gfx::HDC dc, const gfx::RECT& r, TColor line, gfx::HBRUSH fill) {
   gfx::HPEN pen = gfx::CreatePen(gfx::PS_SOLID, 1, ColorToRGB(line));
@@ -168,20 +164,20 @@ void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
 
   if (active || shownDefault) {
     Outline(dc, r, clWindowFrame, nullptr);
-    r = Shrunk(r, 1);
+    r = r.Inflate(-1, -1);
   }
   if (down) {
     Outline(dc, r, clBtnShadow, ColorBrush(clBtnFace));
-    r = Shrunk(r, 1);
+    r = r.Inflate(-1, -1);
   } else {
     unsigned flags = gfx::DFCS_BUTTONPUSH | gfx::DFCS_ADJUSTRECT;
     if (item.itemState & win::ODS_DISABLED) flags |= gfx::DFCS_INACTIVE;
     gfx::DrawFrameControl(dc, r, gfx::DFC_BUTTON, flags);
   }
-  if (active) r = Shrunk(client, 1);
+  if (active) r = client.Inflate(-1, -1);
 
   gfx::HGDIOBJ oldFont = gfx::SelectObject(dc, Font()->Handle());
-  if (down) r = {r.left + 1, r.top + 1, r.right + 1, r.bottom + 1};
+  if (down) r = r.Offset(1, 1);
   TButtonLayout layout = layout_;
   if (UseRightToLeftAlignment()) {
     if (layout == TButtonLayout::blGlyphLeft) {
@@ -195,7 +191,7 @@ void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
                textFlags);
   gfx::SelectObject(dc, oldFont);
 
-  if (active && shownDefault) gfx::DrawFocusRect(dc, Shrunk(client, 4));
+  if (active && shownDefault) gfx::DrawFocusRect(dc, client.Inflate(-4, -4));
 }
 
 }  // namespace pw

@@ -334,7 +334,7 @@ gfx::RECT TButtonGlyph::Draw(gfx::HDC dc, const gfx::RECT& area, std::string_vie
     const unsigned format = gfx::DT_CENTER | gfx::DT_VCENTER | textFlags;
     gfx::SetBkMode(dc, gfx::TRANSPARENT);
     if (state == TButtonState::bsDisabled) {
-      gfx::RECT shifted{rect.left + 1, rect.top + 1, rect.right + 1, rect.bottom + 1};
+      gfx::RECT shifted = rect.Offset(1, 1);
       gfx::SetTextColor(dc, ColorToRGB(clBtnHighlight));
       gfx::DrawTextA(dc, caption, shifted, format);
       gfx::SetTextColor(dc, ColorToRGB(clBtnShadow));

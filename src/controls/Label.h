@@ -88,7 +88,7 @@ void TCustomLabel::DrawLabelText(gfx::HDC dc, String text, gfx::RECT& rect, unsi
     draw(dc, text, rect, flags);
     return;
   }
-  gfx::RECT shifted{rect.left + 1, rect.top + 1, rect.right + 1, rect.bottom + 1};
+  gfx::RECT shifted = rect.Offset(1, 1);
   SelectLabelFont(dc, *Font(), clBtnHighlight);
   draw(dc, text, shifted, flags);
   SelectLabelFont(dc, *Font(), clBtnShadow);

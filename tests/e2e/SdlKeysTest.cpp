@@ -50,30 +50,5 @@ TEST(SdlKeys, KeysWithoutUseGiveNothing) {
   EXPECT_FALSE(VirtualKeyFromSdl(SDLK_PAGEUP).has_value());
 }
 
-TEST(DecodeUtf8, AsciiAndMultiByteSequences) {
-  EXPECT_EQ(DecodeUtf8("aZ"), (std::vector<char32_t>{U'a', U'Z'}));
-  EXPECT_EQ(DecodeUtf8("\xC3\xA9"), (std::vector<char32_t>{0xE9}));
-  EXPECT_EQ(DecodeUtf8("\xD9\x81\xDB\x8C"), (std::vector<char32_t>{0x641, 0x6CC}));
-  EXPECT_EQ(DecodeUtf8("\xE2\x82\xAC!"), (std::vector<char32_t>{0x20AC, U'!'}));
-  EXPECT_EQ(DecodeUtf8("\xF0\x9F\x98\x80"), (std::vector<char32_t>{0x1F600}));
-  EXPECT_TRUE(DecodeUtf8("").empty());
-}
-
-TEST(DecodeUtf8, MalformedSequencesBecomeReplacementCharacters) {
-  constexpr char32_t kBad = 0xFFFD;
-  // A lone continuation byte, then a letter that survives.
-  EXPECT_EQ(DecodeUtf8("\x80x"), (std::vector<char32_t>{kBad, U'x'}));
-  // A sequence cut short by a letter.
-  EXPECT_EQ(DecodeUtf8("\xE2\x82y"), (std::vector<char32_t>{kBad, U'y'}));
-  // Cut short by the end.
-  EXPECT_EQ(DecodeUtf8("\xC3"), (std::vector<char32_t>{kBad}));
-  // An overlong form of "/" and an encoded surrogate.
-  EXPECT_EQ(DecodeUtf8("\xC0\xAF"), (std::vector<char32_t>{kBad}));
-  EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), (std::vector<char32_t>{kBad}));
-  // Beyond U+10FFFF, and a byte that never starts a sequence.
-  EXPECT_EQ(DecodeUtf8("\xF4\x90\x80\x80"), (std::vector<char32_t>{kBad}));
-  EXPECT_EQ(DecodeUtf8("\xFFz"), (std::vector<char32_t>{kBad, U'z'}));
-}
-
 }  // namespace
 }  // namespace pw::win

@@ -42,6 +42,41 @@ TEST(CodePage, MalformedUtf8AndLoneSurrogatesBecomeReplacementCharacters) {
   EXPECT_EQ(WideToUtf8(u"x" + std::u16string(1, u'\xDC00')), "x\xEF\xBF\xBD");
 }
 
+// The characters of SDL text input and of the session runner's "type" command.
+TEST(CodePage, Utf8CodePoints) {
+  EXPECT_EQ(Utf8ToCodePoints("aZ"), U"aZ");
+  EXPECT_EQ(Utf8ToCodePoints("\xC3\xA9"), U"\u00E9");
+  EXPECT_EQ(Utf8ToCodePoints("\xD9\x81\xDB\x8C"), U"\u0641\u06CC");
+  EXPECT_EQ(Utf8ToCodePoints("\xE2\x82\xAC!"), U"\u20AC!");
+  EXPECT_EQ(Utf8ToCodePoints("\xF0\x9F\x98\x80"), U"\U0001F600");
+  EXPECT_TRUE(Utf8ToCodePoints("").empty());
+  // Malformed sequences as in Utf8ToWide: a lone continuation byte, a sequence cut short by a
+  // letter or by the end, an overlong form of "/", an encoded surrogate, beyond U+10FFFF, a byte
+  // that never starts a sequence.
+  EXPECT_EQ(Utf8ToCodePoints("\x80x"), U"\uFFFDx");
+  EXPECT_EQ(Utf8ToCodePoints("\xE2\x82y"), U"\uFFFDy");
+  EXPECT_EQ(Utf8ToCodePoints("\xC3"), U"\uFFFD");
+  EXPECT_EQ(Utf8ToCodePoints("\xC0\xAF"), U"\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToCodePoints("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToCodePoints("\xF4\x90\x80\x80"), U"\uFFFD\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToCodePoints("\xFFz"), U"\uFFFDz");
+}
+
+TEST(CodePage, CodePointsOfUtf16) {
+  const std::u16string text =
+      u"a\U0001F600" + std::u16string(1, u'\xDC00') + u"\u20AC" + std::u16string(1, u'\xD83D');
+  std::u32string read;
+  for (std::size_t i = 0; i < text.size();) read.push_back(NextCodePoint(text, i));
+  // A pair is one code point; unpaired surrogates, in the middle or at the end, their own.
+  EXPECT_EQ(read, std::u32string(U"a\U0001F600") + char32_t{0xDC00} + U"\u20AC" + char32_t{0xD83D});
+
+  EXPECT_EQ(CodePointToWide(U'x'), u"x");
+  EXPECT_EQ(CodePointToWide(0xFFFF), std::u16string(1, u'\xFFFF'));
+  EXPECT_EQ(CodePointToWide(0x10000), u"\U00010000");
+  EXPECT_EQ(CodePointToWide(0x10FFFF), u"\U0010FFFF");
+  EXPECT_EQ(CodePointToWide(0x110000), u"?");
+}
+
 TEST(CodePage, WesternPage) {
   CodePageScope scope(kCodePageWestern);
   EXPECT_EQ(NarrowToWide("caf\xE9 \x80\x9F\x81"), u"caf\u00E9 \u20AC\u0178\u0081");

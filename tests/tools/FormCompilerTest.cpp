@@ -1,9 +1,12 @@
 #include "formc/FormCompiler.h"
 
+#include "formc/FormBindings.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <map>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -235,6 +238,94 @@ TEST(FormCompiler, ParseRejectsRepeatedKeysAndBadJson) {
   EXPECT_THROW(ParseDescription(R"({"class": "T", "name": "A",)"), CompileError);
   // The same key in different objects is fine.
   EXPECT_NO_THROW(ParseDescription(R"({"a": {"x": 1}, "b": {"x": 2}})"));
+}
+
+// A window with a nested panel, handlers shared and repeated, and identifiers that name no
+// handler (a colour, an enumeration value, an event property of a sub-object).
+constexpr const char* kWindow = R"({"class": "TForm7", "name": "Form7", "properties": {
+    "Color": {"ident": "clBtnFace"}, "OnCreate": {"ident": "FormCreate"}},
+  "children": [
+    {"class": "TImage", "name": "Image1", "properties": {"OnClick": {"ident": "ImageClick"}}},
+    {"class": "TPanel", "name": "Panel1", "properties": {"Align": {"ident": "alTop"}},
+     "children": [
+       {"class": "TEdit", "name": "Edit1", "properties": {
+          "OnChange": {"ident": "Edit1Change"}, "Font.OnChange": {"ident": "FontChanged"},
+          "Online": {"ident": "clRed"}}},
+       {"class": "TImage", "name": "Image2", "properties": {"OnClick": {"ident": "imageclick"}}}]},
+    {"class": "TBitBtn", "name": "BitBtn1", "properties": {"OnClick": {"ident": "FormCreate"}}}
+  ]})";
+
+// The names a generated table lists, in order: the text of `entry`'s first group per match.
+std::vector<std::string> Listed(const std::string& header, const std::string& entry) {
+  std::vector<std::string> names;
+  const std::regex pattern(entry);
+  for (auto it = std::sregex_iterator(header.begin(), header.end(), pattern);
+       it != std::sregex_iterator(); ++it)
+    names.push_back((*it)[1]);
+  return names;
+}
+
+TEST(FormBindings, ListExactlyTheComponentsAndHandlersOfTheDescription) {
+  const FormBindings bindings = CollectBindings(ParseDescription(kWindow));
+  EXPECT_EQ(bindings.className, "TForm7");
+  std::vector<std::string> fields, classes;
+  for (const PublishedComponent& field : bindings.fields) {
+    fields.push_back(field.name);
+    classes.push_back(field.className);
+  }
+  // Stream order, nested components included, the root not.
+  EXPECT_EQ(fields, (std::vector<std::string>{"Image1", "Panel1", "Edit1", "Image2", "BitBtn1"}));
+  EXPECT_EQ(classes, (std::vector<std::string>{"TImage", "TPanel", "TEdit", "TImage", "TBitBtn"}));
+  // Each handler once, as first written (the reader finds methods without regard to case).
+  const std::vector<std::string> handlers = {"FormCreate", "ImageClick", "Edit1Change",
+                                             "FontChanged"};
+  EXPECT_EQ(bindings.handlers, handlers);
+
+  const std::string header = WriteBindings(bindings, "Form7.json");
+  EXPECT_EQ(Listed(header, R"(PublishedField<&TForm7::(\w+)>\("\1"\))"), fields);
+  EXPECT_EQ(Listed(header, R"(PublishedMethod<&TForm7::(\w+)>\("\1"\))"), handlers);
+  // Every entry is checked against the class: the member's type, the handler's signature.
+  EXPECT_EQ(Listed(header, R"(decltype\(TForm7::(\w+)\), T\w+\*>)"), fields);
+  EXPECT_EQ(Listed(header, R"(decltype\(&TForm7::(\w+)\), void \(TForm7::\*\)\(TObject\*\)>)"),
+            handlers);
+  EXPECT_THAT(header, HasSubstr("std::is_same_v<decltype(TForm7::Panel1), TPanel*>"));
+  EXPECT_THAT(header, HasSubstr("Form7.json: TForm7::Edit1 must be declared TEdit*"));
+  EXPECT_THAT(header, HasSubstr("namespace pw::TForm7Bindings"));
+}
+
+TEST(FormBindings, AWindowWithoutComponentsOrHandlersGetsEmptyTables) {
+  const std::string header =
+      WriteBindings(CollectBindings(ParseDescription(R"({"class": "TForm2", "name": "Form2",
+                                           "properties": {"Caption": "x"}})")),
+                    "Form2.json");
+  EXPECT_THAT(header, HasSubstr("std::span<const TFieldInfo> kFields{};"));
+  EXPECT_THAT(header, HasSubstr("std::span<const TMethodInfo> kMethods{};"));
+  EXPECT_THAT(header, ::testing::Not(HasSubstr("Published")));
+}
+
+void ExpectBindingsError(const std::string& json, const std::string& fragment) {
+  try {
+    CollectBindings(ParseDescription(json));
+    ADD_FAILURE() << "no error for " << json;
+  } catch (const CompileError& e) {
+    EXPECT_THAT(e.what(), HasSubstr(fragment)) << json;
+  }
+}
+
+TEST(FormBindings, RejectNamesThatCannotBeMembers) {
+  ExpectBindingsError(R"({"class": "TForm1", "name": "Form1", "properties": {}, "children": [
+                          {"class": "TLabel", "name": "Label1", "properties": {}},
+                          {"class": "TImage", "name": "LABEL1", "properties": {}}]})",
+                      "Form1.LABEL1: another component is named");
+  ExpectBindingsError(R"({"class": "TForm1", "name": "Form1", "properties": {}, "children": [
+                          {"class": "TLabel", "name": "2nd", "properties": {}}]})",
+                      "is no identifier");
+  ExpectBindingsError(R"({"class": "TForm1", "name": "Form1", "properties": {}, "children": [
+                          {"class": "T Label", "name": "Label1", "properties": {}}]})",
+                      "Form1.Label1: \"class\" \"T Label\" is no identifier");
+  ExpectBindingsError(R"({"class": "TForm1", "name": "Form1",
+                          "properties": {"OnCreate": {"ident": "Form1.Create"}}})",
+                      "Form1.OnCreate: a handler is named by an identifier");
 }
 
 }  // namespace

@@ -51,52 +51,10 @@ void Error(std::string_view text) {
   Emit({{"event", "error"}, {"text", text}});
 }
 
-// UTF-16 text as UTF-8.
-std::string Utf8(std::u16string_view wide) {
-  std::string out;
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    char32_t c = wide[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size()) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 // Narrow text of the process code page as UTF-8.
 std::string Utf8(std::string_view narrow) {
   if (sys::CodePage() == sys::kCodePageUtf8) return std::string(narrow);
-  return Utf8(std::u16string_view(sys::NarrowToWide(narrow)));
-}
-
-std::vector<char32_t> DecodeUtf8(std::string_view text) {
-  std::vector<char32_t> out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    int length = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-    if (i + static_cast<std::size_t>(length) > text.size()) length = 1;
-    char32_t c = length == 1 ? b : b & (0xFF >> (length + 1));
-    for (int k = 1; k < length; ++k)
-      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    out.push_back(c);
-    i += static_cast<std::size_t>(length);
-  }
-  return out;
+  return sys::WideToUtf8(sys::NarrowToWide(narrow));
 }
 
 TCustomForm* FindForm(std::string_view name) {
@@ -163,7 +121,7 @@ json ControlLine(TControl& control) {
                {"z", z},
                {"text", Utf8(control.Text())}};
   if (auto* wide = dynamic_cast<TWideCustomLabel*>(&control)) {
-    line["text"] = Utf8(std::u16string_view(wide->Caption()));
+    line["text"] = sys::WideToUtf8(wide->Caption());
   }
   if (auto* radio = dynamic_cast<TRadioButton*>(&control)) line["checked"] = radio->Checked();
   if (auto* combo = dynamic_cast<TComboBox*>(&control)) {
@@ -200,7 +158,7 @@ class Session {
     in >> command;
     if (command.empty() || command[0] == '#') return;
     if (command == "type") {
-      for (char32_t c : DecodeUtf8(RestOfLine(line, "type"))) Headless().InjectChar(c);
+      for (char32_t c : sys::Utf8ToCodePoints(RestOfLine(line, "type"))) Headless().InjectChar(c);
       return;
     }
     if (command == "clipboard") {

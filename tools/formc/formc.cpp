@@ -1,6 +1,8 @@
-// formc: compiles a form description (JSON) into a binary form stream.
+// formc: compiles a form description (JSON) into a binary form stream, or into the C++ header of
+// its window class's published fields and methods.
 //
 //   formc [--pictures DIR] INPUT.json OUTPUT.bin
+//   formc --bindings INPUT.json OUTPUT.h
 //
 // Picture and bitmap files named in the description are looked up in DIR (default: the folder of
 // the description). The output is replaced only when the compilation succeeds.
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "formc/FormBindings.h"
 #include "formc/FormCompiler.h"
 
 namespace {
@@ -34,7 +37,8 @@ void WriteFileReplacing(const std::filesystem::path& path, const std::vector<std
 }
 
 int Usage() {
-  std::cerr << "usage: formc [--pictures DIR] INPUT.json OUTPUT.bin\n";
+  std::cerr << "usage: formc [--pictures DIR] INPUT.json OUTPUT.bin\n"
+               "       formc --bindings INPUT.json OUTPUT.h\n";
   return 2;
 }
 
@@ -43,7 +47,11 @@ int Usage() {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::filesystem::path pictures;
-  if (args.size() >= 2 && args[0] == "--pictures") {
+  bool bindings = false;
+  if (!args.empty() && args[0] == "--bindings") {
+    bindings = true;
+    args.erase(args.begin());
+  } else if (args.size() >= 2 && args[0] == "--pictures") {
     pictures = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
@@ -56,6 +64,12 @@ int main(int argc, char** argv) {
     const std::vector<std::uint8_t> text = ReadFile(input);
     const pw::formc::Json description = pw::formc::ParseDescription(
         std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+    if (bindings) {
+      const std::string header = pw::formc::WriteBindings(pw::formc::CollectBindings(description),
+                                                          input.filename().string());
+      WriteFileReplacing(output, std::vector<std::uint8_t>(header.begin(), header.end()));
+      return 0;
+    }
     const auto stream = pw::formc::CompileForm(
         description, [&](const std::string& file) { return ReadFile(pictures / file); });
     WriteFileReplacing(output, stream);

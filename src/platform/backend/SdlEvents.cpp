@@ -6,6 +6,7 @@
 
 #include "platform/backend/SdlBackend.h"
 #include "platform/backend/SdlKeys.h"
+#include "platform/sys/CodePage.h"
 
 namespace pw::win {
 
@@ -121,7 +122,7 @@ bool SdlBackend::Handle(const SDL_Event& event) {
       }
       return false;
     case SDL_TEXTINPUT:
-      for (char32_t c : DecodeUtf8(event.text.text)) InputChar(c);
+      for (char32_t c : sys::Utf8ToCodePoints(event.text.text)) InputChar(c);
       return true;
     default:
       return false;

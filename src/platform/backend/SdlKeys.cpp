@@ -56,45 +56,4 @@ std::optional<unsigned> VirtualKeyFromSdl(SDL_Keycode key) {
   }
 }
 
-std::vector<char32_t> DecodeUtf8(std::string_view text) {
-  constexpr char32_t kReplacement = 0xFFFD;
-  std::vector<char32_t> out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = 0;
-    char32_t value = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-      out.push_back(lead);
-      ++i;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2, value = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3, value = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4, value = lead & 0x07, minimum = 0x10000;
-    } else {
-      out.push_back(kReplacement);
-      ++i;
-      continue;
-    }
-    int taken = 1;
-    while (taken < length && i + taken < text.size() &&
-           (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80) {
-      value = (value << 6) | (static_cast<unsigned char>(text[i + taken]) & 0x3F);
-      ++taken;
-    }
-    const bool complete = taken == length;
-    if (!complete || value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-      out.push_back(kReplacement);
-    } else {
-      out.push_back(value);
-    }
-    i += taken;
-  }
-  return out;
-}
-
 }  // namespace pw::win

@@ -8,14 +8,6 @@
 #include "platform/sys/CodePage.h"
 
 namespace pw::win {
-namespace {
-
-bool Contains(const RECT& rect, int x, int y) {
-  return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
-}
-
-}  // namespace
-
 int SdlBackend::ShowMessageBox(HWND owner, std::string_view text, std::string_view caption,
                                unsigned flags) {
   const MessageBoxLayout layout = LayoutMessageBox(text, flags);
@@ -63,7 +55,7 @@ int SdlBackend::ShowMessageBox(HWND owner, std::string_view text, std::string_vi
     PresentBitmap(box.get(), canvas.bitmap(), whole);
   };
   auto onButton = [&](int scaledX, int scaledY) {
-    return Contains(layout.button, Designed(scaledX), Designed(scaledY));
+    return layout.button.Contains({Designed(scaledX), Designed(scaledY)});
   };
   PresentBitmap(box.get(), canvas.bitmap(), whole);
 

@@ -491,7 +491,7 @@ bool Blit(const Request& request) {
       plan.dx = from.x - area.left;
       plan.dy = from.y - area.top;
       area =
-          Intersect(area, {-plan.dx, -plan.dy, source->width - plan.dx, source->height - plan.dy});
+          area.Intersect({-plan.dx, -plan.dy, source->width - plan.dx, source->height - plan.dy});
     } else {
       const int mode = dst->state.stretchMode;
       const bool shrinks = sourceWidth > width || sourceHeight > height;
@@ -503,8 +503,8 @@ bool Blit(const Request& request) {
       plan.mapStart = {area.left, area.top};
       plan.columns = MakeAxis(width, from.x, sourceWidth, mirrorX, source->width, plan.sampling);
       plan.rows = MakeAxis(height, from.y, sourceHeight, mirrorY, source->height, plan.sampling);
-      area = Intersect(area, {area.left + plan.columns.begin, area.top + plan.rows.begin,
-                              area.left + plan.columns.end, area.top + plan.rows.end});
+      area = area.Intersect({area.left + plan.columns.begin, area.top + plan.rows.begin,
+                             area.left + plan.columns.end, area.top + plan.rows.end});
     }
   }
 
@@ -513,8 +513,8 @@ bool Blit(const Request& request) {
     plan.mask = request.mask;
     plan.maskDx = request.maskAt.x - at.x;
     plan.maskDy = request.maskAt.y - at.y;
-    area = Intersect(area, {-plan.maskDx, -plan.maskDy, request.mask->width - plan.maskDx,
-                            request.mask->height - plan.maskDy});
+    area = area.Intersect({-plan.maskDx, -plan.maskDy, request.mask->width - plan.maskDx,
+                           request.mask->height - plan.maskDy});
   }
   plan.area = area;
   Run(plan);

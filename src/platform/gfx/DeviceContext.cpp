@@ -46,7 +46,7 @@ HDC AddContext(std::unique_ptr<DeviceContext> dc) {
 
 // The parts of `from` outside `hole`: at most four rectangles.
 void Subtract(const RECT& from, const RECT& hole, std::vector<RECT>& out) {
-  const RECT cut = Intersect(from, hole);
+  const RECT cut = from.Intersect(hole);
   if (cut.Empty()) {
     out.push_back(from);
     return;
@@ -80,7 +80,7 @@ void DeviceContext::ForEachVisible(const RECT& area,
                                    const std::function<void(const RECT&)>& visit) const {
   const Bitmap* target = Target();
   if (!target) return;
-  const RECT inside = Intersect(area, {0, 0, target->width, target->height});
+  const RECT inside = area.Intersect({0, 0, target->width, target->height});
   if (inside.Empty()) return;
   const auto visitClipped = [&](const RECT& part) {
     if (!state.clip) {
@@ -88,7 +88,7 @@ void DeviceContext::ForEachVisible(const RECT& area,
       return;
     }
     for (const RECT& clip : *state.clip) {
-      const RECT piece = Intersect(part, clip);
+      const RECT piece = part.Intersect(clip);
       if (!piece.Empty()) visit(piece);
     }
   };
@@ -97,7 +97,7 @@ void DeviceContext::ForEachVisible(const RECT& area,
     return;
   }
   for (const RECT& limit : limits) {
-    const RECT part = Intersect(inside, limit);
+    const RECT part = inside.Intersect(limit);
     if (!part.Empty()) visitClipped(part);
   }
 }
@@ -226,7 +226,7 @@ int IntersectClipRect(HDC dc, int left, int top, int right, int bottom) {
   const RECT area = context->ToDevice(Normalized(left, top, right, bottom));
   std::vector<RECT> result;
   for (const RECT& clip : context->state.clip.value_or(std::vector<RECT>{kEverywhere})) {
-    const RECT piece = Intersect(clip, area);
+    const RECT piece = clip.Intersect(area);
     if (!piece.Empty()) result.push_back(piece);
   }
   context->state.clip = std::move(result);

@@ -128,11 +128,11 @@ struct DeviceContext {
   POINT Offset() const { return {dcOrigin.x + state.origin.x, dcOrigin.y + state.origin.y}; }
   POINT ToDevice(POINT p) const {
     const POINT o = Offset();
-    return {p.x + o.x, p.y + o.y};
+    return p.Offset(o.x, o.y);
   }
   RECT ToDevice(const RECT& r) const {
     const POINT o = Offset();
-    return {r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y};
+    return r.Offset(o.x, o.y);
   }
   // Calls `visit` with each part of the device rectangle `area` that may be drawn: inside the
   // target, the limits and the clip region.
@@ -147,8 +147,5 @@ Bitmap* AsBitmap(HGDIOBJ object);
 Pen* AsPen(HGDIOBJ object);
 Brush* AsBrush(HGDIOBJ object);
 Font* AsFont(HGDIOBJ object);
-
-// The intersection of two rectangles (empty when they do not meet).
-RECT Intersect(const RECT& a, const RECT& b);
 
 }  // namespace pw::gfx

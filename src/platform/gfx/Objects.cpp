@@ -132,13 +132,6 @@ Font* AsFont(HGDIOBJ object) {
   return found && found->kind == ObjectKind::Font ? static_cast<Font*>(found) : nullptr;
 }
 
-RECT Intersect(const RECT& a, const RECT& b) {
-  RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  if (r.Empty()) return {};
-  return r;
-}
-
 HBITMAP CreateDIBSection(int width, int height, void** bits) {
   if (bits) *bits = nullptr;
   const bool topDown = height < 0;

@@ -196,7 +196,7 @@ bool LineTo(HDC dc, int x, int y) {
   const std::uint32_t value = ValueOf(*target, pen->color);
   context->ForEachVisible(bounds, [&](const RECT& piece) {
     for (const POINT& p : points) {
-      if (p.x >= piece.left && p.x < piece.right && p.y >= piece.top && p.y < piece.bottom) {
+      if (piece.Contains(p)) {
         FillBitmapRect(*target, {p.x, p.y, p.x + 1, p.y + 1}, value);
       }
     }
@@ -224,8 +224,7 @@ bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
   const Brush* brush = context->state.brush;
   const bool outline = pen && pen->style != PS_NULL;
   // Without a pen the filled area loses its right column and bottom row.
-  const RECT inside = outline ? RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}
-                              : RECT{r.left, r.top, r.right - 1, r.bottom - 1};
+  const RECT inside = outline ? r.Inflate(-1, -1) : RECT{r.left, r.top, r.right - 1, r.bottom - 1};
   if (brush && brush->style != BS_NULL) Fill(*context, inside, brush->color);
   if (outline) {
     RECT frame = r;

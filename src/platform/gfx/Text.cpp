@@ -769,13 +769,6 @@ void BlendMask(const DeviceContext& dc, Bitmap& target, const LineMask& mask, co
   });
 }
 
-RECT Union(const RECT& a, const RECT& b) {
-  if (a.Empty()) return b;
-  if (b.Empty()) return a;
-  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-          std::max(a.bottom, b.bottom)};
-}
-
 // Where a line's pixels may fall, relative to its cell: the cell, widened to the ink the shaper
 // reports and a little more, since bitmap strikes, synthetic bold and slanted glyphs may reach
 // past that.
@@ -786,7 +779,7 @@ RECT MaskBox(const ResolvedFont& font, const LineInfo& line) {
   const int inkTop = tm.ascent + line.ink.y;
   const int margin = tm.height / 4 + 2;
   const RECT box =
-      Union(cell, RECT{inkLeft, inkTop, inkLeft + line.ink.width, inkTop + line.ink.height});
+      cell.Union(RECT{inkLeft, inkTop, inkLeft + line.ink.width, inkTop + line.ink.height});
   return {box.left - margin, box.top - 2, box.right + margin, box.bottom + 2};
 }
 
@@ -851,7 +844,7 @@ int DrawPrepared(DeviceContext& dc, ResolvedFont& font, std::u16string_view text
   if (!target || prepared->lines.empty()) return result;
 
   const RECT bounds{0, 0, target->width, target->height};
-  const RECT clip = (format & DT_NOCLIP) ? bounds : Intersect(bounds, dc.ToDevice(rect));
+  const RECT clip = (format & DT_NOCLIP) ? bounds : bounds.Intersect(dc.ToDevice(rect));
   if (clip.Empty()) return result;
 
   // Each line's cell: left end by the alignment, one cell height below the one before.
@@ -872,7 +865,7 @@ int DrawPrepared(DeviceContext& dc, ResolvedFont& font, std::u16string_view text
     for (std::size_t i = 0; i < cells.size(); ++i) {
       const RECT cell{cells[i].x, cells[i].y, cells[i].x + prepared->lines[i].width,
                       cells[i].y + lineHeight};
-      const RECT area = Intersect(cell, clip);
+      const RECT area = cell.Intersect(clip);
       if (!area.Empty()) FillArea(dc, *target, area, dc.state.bkColor);
     }
   }
@@ -882,7 +875,7 @@ int DrawPrepared(DeviceContext& dc, ResolvedFont& font, std::u16string_view text
     const RECT relative = line.mask ? line.mask->box : MaskBox(font, line);
     const RECT box{cells[i].x + relative.left, cells[i].y + relative.top,
                    cells[i].x + relative.right, cells[i].y + relative.bottom};
-    const RECT area = Intersect(box, clip);
+    const RECT area = box.Intersect(clip);
     if (area.Empty()) continue;  // lines wholly outside are not even rendered
     BlendMask(dc, *target, MaskOf(font, line), box, area, dc.state.textColor);
   }

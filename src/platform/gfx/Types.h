@@ -1,6 +1,7 @@
 #pragma once
 // The graphics interface's plain types and constants, with the numeric values the framework uses.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,7 @@ constexpr int GetBValue(COLORREF c) {
 struct POINT {
   int x = 0;
   int y = 0;
+  constexpr POINT Offset(int dx, int dy) const { return {x + dx, y + dy}; }
   bool operator==(const POINT&) const = default;
 };
 struct SIZE {
@@ -30,15 +32,38 @@ struct SIZE {
   int cy = 0;
   bool operator==(const SIZE&) const = default;
 };
-// Right and bottom are exclusive.
+// Right and bottom are exclusive. The operations return new rectangles; none changes this one.
 struct RECT {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool Empty() const { return right <= left || bottom <= top; }
+  constexpr int Width() const { return right - left; }
+  constexpr int Height() const { return bottom - top; }
+  constexpr bool Empty() const { return right <= left || bottom <= top; }
+  constexpr bool Contains(POINT p) const {
+    return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+  }
+  constexpr RECT Offset(int dx, int dy) const {
+    return {left + dx, top + dy, right + dx, bottom + dy};
+  }
+  // Wider by dx on the left and on the right, taller by dy above and below; negative shrinks.
+  constexpr RECT Inflate(int dx, int dy) const {
+    return {left - dx, top - dy, right + dx, bottom + dy};
+  }
+  // The common part; (0, 0, 0, 0) when the two do not meet.
+  constexpr RECT Intersect(const RECT& other) const {
+    const RECT r{std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
+                 std::min(bottom, other.bottom)};
+    return r.Empty() ? RECT{} : r;
+  }
+  // The smallest rectangle holding both; an empty one adds nothing.
+  constexpr RECT Union(const RECT& other) const {
+    if (Empty()) return other;
+    if (other.Empty()) return *this;
+    return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+            std::max(bottom, other.bottom)};
+  }
   bool operator==(const RECT&) const = default;
 };
 

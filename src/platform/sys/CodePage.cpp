@@ -94,16 +94,10 @@ bool IsLowSurrogate(char32_t c) {
 // Calls `emit` with each code point of UTF-16 text; an unpaired surrogate is passed as it is.
 template <class Emit>
 void ForEachCodePoint(std::u16string_view text, Emit emit) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    }
-    emit(c);
-  }
+  for (std::size_t i = 0; i < text.size();) emit(NextCodePoint(text, i));
 }
 
+// Appends a code point of at most U+10FFFF as one or two UTF-16 units.
 void AppendUtf16(std::u16string& out, char32_t c) {
   if (c < 0x10000) {
     out.push_back(static_cast<char16_t>(c));
@@ -111,6 +105,57 @@ void AppendUtf16(std::u16string& out, char32_t c) {
     c -= 0x10000;
     out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
     out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+  }
+}
+
+// Calls `emit` with each code point of UTF-8 text, U+FFFD for each malformed sequence.
+template <class Emit>
+void ForEachUtf8CodePoint(std::string_view text, Emit emit) {
+  const std::size_t size = text.size();
+  auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  std::size_t i = 0;
+  while (i < size) {
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+      emit(char32_t{lead});
+      ++i;
+      continue;
+    }
+    // The length of the sequence and the range its second byte must lie in (which excludes
+    // overlong forms, surrogates and code points above U+10FFFF).
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    char32_t c = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2, c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3, c = lead & 0x0F;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4, c = lead & 0x07;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    }
+    // A malformed sequence gives one U+FFFD for its longest valid start.
+    std::size_t taken = 1;
+    bool valid = length != 0;
+    for (; valid && taken < length; ++taken) {
+      if (i + taken >= size) {
+        valid = false;
+        break;
+      }
+      const unsigned char next = byte(i + taken);
+      const unsigned char min = taken == 1 ? low : 0x80;
+      const unsigned char max = taken == 1 ? high : 0xBF;
+      if (next < min || next > max) {
+        valid = false;
+        break;
+      }
+      c = (c << 6) | (next & 0x3F);
+    }
+    emit(valid ? c : char32_t{0xFFFD});
+    i += taken;
   }
 }
 
@@ -197,52 +242,30 @@ std::u16string LowerCase(std::u16string_view text) {
 std::u16string Utf8ToWide(std::string_view text) {
   std::u16string wide;
   wide.reserve(text.size());
-  const std::size_t size = text.size();
-  auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  std::size_t i = 0;
-  while (i < size) {
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) {
-      wide.push_back(lead);
-      ++i;
-      continue;
-    }
-    // The length of the sequence and the range its second byte must lie in (which excludes
-    // overlong forms, surrogates and code points above U+10FFFF).
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;
-    char32_t c = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, c = lead & 0x0F;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, c = lead & 0x07;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    }
-    // A malformed sequence gives one U+FFFD for its longest valid start.
-    std::size_t taken = 1;
-    bool valid = length != 0;
-    for (; valid && taken < length; ++taken) {
-      if (i + taken >= size) {
-        valid = false;
-        break;
-      }
-      const unsigned char next = byte(i + taken);
-      const unsigned char min = taken == 1 ? low : 0x80;
-      const unsigned char max = taken == 1 ? high : 0xBF;
-      if (next < min || next > max) {
-        valid = false;
-        break;
-      }
-      c = (c << 6) | (next & 0x3F);
-    }
-    AppendUtf16(wide, valid ? c : char32_t{0xFFFD});
-    i += taken;
+  ForEachUtf8CodePoint(text, [&](char32_t c) { AppendUtf16(wide, c); });
+  return wide;
+}
+
+std::u32string Utf8ToCodePoints(std::string_view text) {
+  std::u32string codePoints;
+  codePoints.reserve(text.size());
+  ForEachUtf8CodePoint(text, [&](char32_t c) { codePoints.push_back(c); });
+  return codePoints;
+}
+
+char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
+  char32_t c = text[i++];
+  if (IsHighSurrogate(c) && i < text.size() && IsLowSurrogate(text[i])) {
+    c = 0x10000 + ((c - 0xD800) << 10) + (text[i] - 0xDC00);
+    ++i;
   }
+  return c;
+}
+
+std::u16string CodePointToWide(char32_t c) {
+  if (c > 0x10FFFF) return u"?";
+  std::u16string wide;
+  AppendUtf16(wide, c);
   return wide;
 }
 

@@ -2,6 +2,7 @@
 // The process code page of narrow strings and the conversions between narrow strings, UTF-8 and
 // UTF-16. Characters a code page lacks become '?'.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -34,5 +35,13 @@ std::u16string LowerCase(std::u16string_view text);
 // Malformed UTF-8 sequences and unpaired surrogates become U+FFFD.
 std::u16string Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::u16string_view text);
+// The code points of UTF-8 text, malformed sequences becoming U+FFFD as in Utf8ToWide.
+std::u32string Utf8ToCodePoints(std::string_view text);
+
+// The code point of UTF-16 text that starts at `i` (below text.size()), with `i` moved past it;
+// an unpaired surrogate is a code point of its own.
+char32_t NextCodePoint(std::u16string_view text, std::size_t& i);
+// A code point as UTF-16: one unit, or a surrogate pair above U+FFFF; "?" beyond U+10FFFF.
+std::u16string CodePointToWide(char32_t c);
 
 }  // namespace pw::sys

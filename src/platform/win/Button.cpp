@@ -95,7 +95,7 @@ gfx::HFONT FontOf(const ButtonState& state) {
 void DrawCaption(HDC dc, const std::string& text, RECT rect, unsigned format, bool enabled) {
   gfx::SetBkMode(dc, gfx::TRANSPARENT);
   if (!enabled) {
-    RECT shifted{rect.left + 1, rect.top + 1, rect.right + 1, rect.bottom + 1};
+    RECT shifted = rect.Offset(1, 1);
     gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_BTNHIGHLIGHT));
     gfx::DrawTextA(dc, text, shifted, format);
     gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_BTNSHADOW));
@@ -127,7 +127,7 @@ void PaintPush(HWND window, ButtonState& state, HDC dc, const RECT& client) {
   const bool isDefault = Type(window) == BS_DEFPUSHBUTTON || state.focused;
   if (isDefault) {
     gfx::FrameRect(dc, rect, gfx::GetSysColorBrush(gfx::COLOR_WINDOWFRAME));
-    rect = RECT{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+    rect = rect.Inflate(-1, -1);
   }
   if (state.pushed) {
     gfx::FillRect(dc, rect, gfx::GetSysColorBrush(gfx::COLOR_BTNFACE));
@@ -142,7 +142,7 @@ void PaintPush(HWND window, ButtonState& state, HDC dc, const RECT& client) {
   DrawCaption(dc, GetWindowText(window), rect,
               gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE, enabled);
   if (state.focused) {
-    RECT focus{client.left + 4, client.top + 4, client.right - 4, client.bottom - 4};
+    RECT focus = client.Inflate(-4, -4);
     gfx::DrawFocusRect(dc, focus);
   }
 }
@@ -236,14 +236,14 @@ LRESULT ButtonProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) 
       if (state.tracking) {
         RECT client;
         GetClientRect(window, client);
-        SetPushed(window, state, PointIn(client, MousePoint(lParam)));
+        SetPushed(window, state, client.Contains(MousePoint(lParam)));
       }
       return 0;
     case WM_LBUTTONUP: {
       if (!state.tracking) return 0;
       RECT client;
       GetClientRect(window, client);
-      const bool inside = PointIn(client, MousePoint(lParam));
+      const bool inside = client.Contains(MousePoint(lParam));
       EndTracking(window, state);
       SetPushed(window, state, false);
       if (inside) Click(window, state);

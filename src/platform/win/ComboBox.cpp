@@ -445,7 +445,7 @@ LRESULT ComboProc(HWND combo, unsigned message, WPARAM wParam, LPARAM lParam) {
       const bool wasDropped = state.dropped;
       if (wasDropped) {
         CloseList(combo, state);
-      } else if (PointIn(ButtonRect(combo), MousePoint(lParam))) {
+      } else if (ButtonRect(combo).Contains(MousePoint(lParam))) {
         state.buttonDown = true;
         OpenList(combo, state);
       }
@@ -644,7 +644,7 @@ void PaintList(HWND list, ComboState& state) {
   RECT client;
   GetClientRect(list, client);
   gfx::FrameRect(dc, client, gfx::GetStockObject(gfx::BLACK_BRUSH));
-  RECT inside{client.left + 1, client.top + 1, client.right - 1, client.bottom - 1};
+  RECT inside = client.Inflate(-1, -1);
   if (Scrolls(state)) inside.right = ScrollBarRect(list).left;
   gfx::FillRect(dc, inside, gfx::GetSysColorBrush(gfx::COLOR_WINDOW));
   gfx::SaveDC(dc);
@@ -682,7 +682,7 @@ LRESULT ListProc(HWND list, unsigned message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       const POINT point = MousePoint(lParam);
-      if (!PointIn(client, point)) {
+      if (!client.Contains(point)) {
         // A press outside closes the list; on the combo box's own button it does no more.
         CloseList(combo, *state);
         return 0;
@@ -700,7 +700,7 @@ LRESULT ListProc(HWND list, unsigned message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEMOVE: {
       const POINT point = MousePoint(lParam);
-      if (!PointIn(client, point)) return 0;
+      if (!client.Contains(point)) return 0;
       const int index = ItemAt(list, *state, point);
       if (index >= 0 && index != state->hot) {
         state->hot = index;
@@ -714,7 +714,7 @@ LRESULT ListProc(HWND list, unsigned message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(combo, nullptr, true);
       }
       const POINT point = MousePoint(lParam);
-      if (!PointIn(client, point)) return 0;
+      if (!client.Contains(point)) return 0;
       const int index = ItemAt(list, *state, point);
       if (index < 0) return 0;
       UserSelect(combo, *state, index);

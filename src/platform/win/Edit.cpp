@@ -407,16 +407,7 @@ void OnChar(HWND window, EditState& state, WPARAM code) {
     return;
   }
   if (code > 0xFF) {
-    std::u16string wide;
-    char32_t c = static_cast<char32_t>(code);
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      wide += static_cast<char16_t>(0xD800 + (c >> 10));
-      wide += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-    } else {
-      wide += static_cast<char16_t>(c);
-    }
-    Type(window, state, sys::WideToNarrow(wide));
+    Type(window, state, sys::WideToNarrow(sys::CodePointToWide(static_cast<char32_t>(code))));
     return;
   }
   const unsigned char byte = static_cast<unsigned char>(code);

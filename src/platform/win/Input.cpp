@@ -170,17 +170,7 @@ void InputKey(unsigned virtualKey, bool down) {
 void InputChar(char32_t character) {
   HWND target = KeyTarget();
   if (!Live(target) || !EnabledChain(target) || !EnabledChain(GetAncestorRoot(target))) return;
-  char16_t units[2] = {u'?', 0};
-  std::size_t count = 1;
-  if (character >= 0x10000 && character <= 0x10FFFF) {
-    const char32_t v = character - 0x10000;
-    units[0] = static_cast<char16_t>(0xD800 + (v >> 10));
-    units[1] = static_cast<char16_t>(0xDC00 + (v & 0x3FF));
-    count = 2;
-  } else if (character < 0x10000) {
-    units[0] = static_cast<char16_t>(character);
-  }
-  const std::string narrow = sys::WideToNarrow(std::u16string_view(units, count));
+  const std::string narrow = sys::WideToNarrow(sys::CodePointToWide(character));
   if (narrow.empty()) {
     Queue(target, WM_CHAR, static_cast<unsigned char>('?'), 1);
     return;

@@ -86,11 +86,6 @@ inline bool KeyDown(unsigned virtualKey) {
   return GetKeyState(virtualKey) < 0;
 }
 
-inline bool PointIn(const RECT& rect, POINT point) {
-  return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
-         point.y < rect.bottom;
-}
-
 inline POINT MousePoint(LPARAM lParam) {
   return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }

@@ -10,29 +10,12 @@ namespace pw::win {
 
 // ---- Rectangle lists
 
-RECT Intersection(const RECT& a, const RECT& b) {
-  RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  return r.Empty() ? RECT{} : r;
-}
-
-RECT Union(const RECT& a, const RECT& b) {
-  if (a.Empty()) return b;
-  if (b.Empty()) return a;
-  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-          std::max(a.bottom, b.bottom)};
-}
-
-RECT Offset(const RECT& r, int dx, int dy) {
-  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
-}
-
 void Subtract(std::vector<RECT>& rects, const RECT& cut) {
   if (cut.Empty()) return;
   std::vector<RECT> out;
   out.reserve(rects.size() + 4);
   for (const RECT& r : rects) {
-    const RECT i = Intersection(r, cut);
+    const RECT i = r.Intersect(cut);
     if (i.Empty()) {
       out.push_back(r);
       continue;
@@ -48,7 +31,7 @@ void Subtract(std::vector<RECT>& rects, const RECT& cut) {
 
 RECT Bounds(const std::vector<RECT>& rects) {
   RECT b;
-  for (const RECT& r : rects) b = Union(b, r);
+  for (const RECT& r : rects) b = b.Union(r);
   return b;
 }
 
@@ -83,7 +66,7 @@ std::vector<RECT> PaintLimits(HWND window, const std::vector<RECT>& update) {
   std::vector<RECT> limits;
   for (const RECT& v : visible)
     for (const RECT& u : update) {
-      const RECT i = Intersection(v, Offset(u, o.x, o.y));
+      const RECT i = v.Intersect(u.Offset(o.x, o.y));
       if (!i.Empty()) limits.push_back(i);
     }
   return limits;
@@ -117,17 +100,17 @@ std::vector<RECT> VisibleClientArea(HWND window) {
   for (HWND w = window; w->IsChildWindow() && w->parent; w = w->parent) {
     HWND parent = w->parent;
     const RECT parentClient = SurfaceClient(parent);
-    for (RECT& r : area) r = Intersection(r, parentClient);
+    for (RECT& r : area) r = r.Intersect(parentClient);
     std::erase_if(area, [](const RECT& r) { return r.Empty(); });
     const POINT po = SurfaceOrigin(parent);
     for (HWND sibling : parent->children) {
       if (sibling == w) break;
-      if (sibling->style & WS_VISIBLE) Subtract(area, Offset(sibling->rect, po.x, po.y));
+      if (sibling->style & WS_VISIBLE) Subtract(area, sibling->rect.Offset(po.x, po.y));
     }
   }
   const POINT o = SurfaceOrigin(window);
   for (HWND child : window->children)
-    if (child->style & WS_VISIBLE) Subtract(area, Offset(child->rect, o.x, o.y));
+    if (child->style & WS_VISIBLE) Subtract(area, child->rect.Offset(o.x, o.y));
   return area;
 }
 
@@ -136,14 +119,14 @@ std::vector<RECT> VisibleClientArea(HWND window) {
 void InvalidateArea(HWND window, const RECT& rect, bool erase, bool children) {
   if (!Live(window) || !VisibleChain(window, true)) return;
   const RECT client = ClientRect(*window);
-  const RECT r = Intersection(rect, {0, 0, client.Width(), client.Height()});
+  const RECT r = rect.Intersect({0, 0, client.Width(), client.Height()});
   if (r.Empty()) return;
   AddUpdate(*window, r);
   window->erase = window->erase || erase;
   if (!children) return;
   for (HWND child : window->children) {
     if (!(child->style & WS_VISIBLE)) continue;
-    const RECT inChild = Offset(Intersection(r, child->rect), -child->rect.left, -child->rect.top);
+    const RECT inChild = r.Intersect(child->rect).Offset(-child->rect.left, -child->rect.top);
     if (!inChild.Empty()) InvalidateArea(child, inChild, erase, true);
   }
 }
@@ -265,7 +248,7 @@ void ResizeSurface(HWND topLevel) {
 
 void MarkDirty(HWND window, const std::vector<RECT>& surfaceRects) {
   HWND root = GetAncestorRoot(window);
-  if (root) root->dirty = Union(root->dirty, Bounds(surfaceRects));
+  if (root) root->dirty = root->dirty.Union(Bounds(surfaceRects));
 }
 
 void FlushPresents() {

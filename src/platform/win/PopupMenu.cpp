@@ -18,7 +18,6 @@ namespace pw::win {
 namespace {
 
 using native::MousePoint;
-using native::PointIn;
 
 constexpr int kBorder = 3;        // the raised edge and a pixel of menu colour
 constexpr int kCheckColumn = 17;  // left of the text, where check marks would go
@@ -103,7 +102,7 @@ SIZE Layout(OpenMenu& menu) {
 // The selectable item under a client point, -1 when none.
 int ItemAt(const OpenMenu& menu, POINT point) {
   for (std::size_t i = 0; i < menu.rows.size(); ++i) {
-    if (PointIn(menu.rows[i], point)) return Selectable(menu.items[i]) ? static_cast<int>(i) : -1;
+    if (menu.rows[i].Contains(point)) return Selectable(menu.items[i]) ? static_cast<int>(i) : -1;
   }
   return -1;
 }
@@ -179,7 +178,7 @@ void Paint(HWND window, const OpenMenu& menu) {
       gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_HIGHLIGHTTEXT));
     } else if (!item.enabled) {
       // Disabled items are embossed: a light copy below right of the grey text.
-      RECT shifted{text.left + 1, text.top + 1, text.right + 1, text.bottom + 1};
+      RECT shifted = text.Offset(1, 1);
       gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_BTNHIGHLIGHT));
       gfx::DrawTextA(dc, item.text, shifted, kFlags);
       gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_BTNSHADOW));
@@ -243,19 +242,19 @@ LRESULT MenuProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
       return MA_NOACTIVATE;
     case WM_MOUSEMOVE: {
       const POINT point = MousePoint(lParam);
-      Highlight(*menu, PointIn(client, point) ? ItemAt(*menu, point) : -1);
+      Highlight(*menu, client.Contains(point) ? ItemAt(*menu, point) : -1);
       return 0;
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
       // A press outside closes the menu and goes no further.
-      if (!PointIn(client, MousePoint(lParam))) Close(std::nullopt);
+      if (!client.Contains(MousePoint(lParam))) Close(std::nullopt);
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
       const POINT point = MousePoint(lParam);
-      if (PointIn(client, point)) Choose(*menu, ItemAt(*menu, point));
+      if (client.Contains(point)) Choose(*menu, ItemAt(*menu, point));
       return 0;
     }
     case WM_KEYDOWN:

@@ -535,24 +535,18 @@ bool ScreenToClient(HWND window, POINT& point) {
   return true;
 }
 
-namespace {
-bool Contains(const RECT& r, POINT p) {
-  return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-}  // namespace
-
 HWND WindowFromPoint(POINT screenPoint) {
   for (HWND top : State().topLevels) {
-    if (!(top->style & WS_VISIBLE) || !Contains(top->rect, screenPoint)) continue;
+    if (!(top->style & WS_VISIBLE) || !top->rect.Contains(screenPoint)) continue;
     const RECT client = ClientRect(*top);
     POINT p{screenPoint.x - top->rect.left - client.left,
             screenPoint.y - top->rect.top - client.top};
-    if (!Contains(Offset(client, -client.left, -client.top), p)) return top;
+    if (!client.Offset(-client.left, -client.top).Contains(p)) return top;
     HWND found = top;
     for (bool descended = true; descended;) {
       descended = false;
       for (HWND child : found->children) {
-        if ((child->style & WS_VISIBLE) && Contains(child->rect, p)) {
+        if ((child->style & WS_VISIBLE) && child->rect.Contains(p)) {
           p.x -= child->rect.left;
           p.y -= child->rect.top;
           found = child;

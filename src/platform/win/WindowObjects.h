@@ -109,9 +109,6 @@ bool VisibleChain(HWND window, bool drawable);
 
 // ---- Rectangle lists (Painting.cpp)
 
-RECT Intersection(const RECT& a, const RECT& b);
-RECT Union(const RECT& a, const RECT& b);
-RECT Offset(const RECT& r, int dx, int dy);
 // Removes `cut` from every rectangle of the list (the list stays disjoint when it was).
 void Subtract(std::vector<RECT>& rects, const RECT& cut);
 RECT Bounds(const std::vector<RECT>& rects);
