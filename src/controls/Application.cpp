@@ -21,11 +21,15 @@ namespace pw {
 
 const TClassInfo TApplication::classInfo{"TApplication", &TComponent::classInfo};
 
-std::string TitleFromModuleName(std::string_view path) {
-  // The file system names files in UTF-8; the title is narrow text of the process code page.
+std::string ModuleNameFromPath(std::string_view path) {
+  // The file system names files in UTF-8; the name is narrow text of the process code page.
   const std::string name = sys::WideToNarrow(sys::Utf8ToWide(path));
   const auto slash = name.find_last_of("/\\");
-  std::string title = slash == std::string::npos ? name : name.substr(slash + 1);
+  return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+std::string TitleFromModuleName(std::string_view path) {
+  std::string title = ModuleNameFromPath(path);
   title = title.substr(0, title.find('.'));
   // Every character after the first goes through the system's lower-casing.
   const std::u16string wide = sys::NarrowToWide(title);
@@ -66,9 +70,7 @@ win::LRESULT ApplicationWindowProc(win::HWND window, unsigned message, win::WPAR
 }  // namespace
 
 std::string ApplicationErrorText(const std::exception& error) {
-  const std::string module = sys::ModuleFileName();
-  const auto slash = module.find_last_of('/');
-  const std::string moduleName = slash == std::string::npos ? module : module.substr(slash + 1);
+  const std::string moduleName = ModuleNameFromPath(sys::ModuleFileName());
   std::uintptr_t offset = 0;
   if (const auto* raised = dynamic_cast<const Exception*>(&error)) {
     Dl_info info{};

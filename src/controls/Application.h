@@ -104,6 +104,8 @@ std::string ApplicationErrorText(const std::exception& error);
 // Shows that box (task-modal, error icon).
 void ShowApplicationError(const std::exception& error);
 
+// The file name of an executable path, in the process code page (the path is UTF-8).
+std::string ModuleNameFromPath(std::string_view path);
 // The title for an executable path: the file name up to its first ".", lower case after the
 // first character (C:\Apps\PROFILE.EXE gives Profile).
 std::string TitleFromModuleName(std::string_view path);

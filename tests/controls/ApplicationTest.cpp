@@ -34,6 +34,10 @@ TEST(ApplicationTitle, LowerCasesEveryCharacterAfterTheFirstInTheProcessCodePage
             "\xC9"
             "cole");
   EXPECT_EQ(TitleFromModuleName("/opt/\u0394\u0399\u0391.exe"), "???");
+  // The error box names the module in the same code page.
+  EXPECT_EQ(ModuleNameFromPath("/opt/PR\u00DCFUNG.EXE"),
+            "PR\xDC"
+            "FUNG.EXE");
   sys::SetCodePage(codePage);
 }
 
