@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -74,25 +73,6 @@ LRESULT ControlProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam)
   if (!control) return DefWindowProc(window, message, wParam, lParam);
   return Dispatch(*control, Control::Messages(), window, message, wParam, lParam);
 }
-
-// State of each window of one class, made on first use and dropped at WM_NCDESTROY.
-template <typename State>
-class StateTable {
- public:
-  State& Get(HWND window) {
-    auto& slot = states_[window];
-    if (!slot) slot = std::make_unique<State>();
-    return *slot;
-  }
-  State* Find(HWND window) {
-    auto it = states_.find(window);
-    return it == states_.end() ? nullptr : it->second.get();
-  }
-  void Drop(HWND window) { states_.erase(window); }
-
- private:
-  std::map<HWND, std::unique_ptr<State>> states_;
-};
 
 // WM_SETTEXT and the string messages carry a NUL-terminated narrow string in lParam.
 inline std::string_view TextArgument(LPARAM lParam) {
