@@ -27,52 +27,8 @@ constexpr int kEditId = 1001;
 constexpr int kBorder = 2;  // the sunken edge around the control
 constexpr int kDefaultVisibleItems = 8;
 
-struct ComboState {
-  std::vector<std::string> items;
-  int selected = -1;
-  int hot = -1;  // the item highlighted in the open list
-  int top = 0;   // the first item the open list shows
-  bool dropped = false;
-  bool buttonDown = false;
-  bool closing = false;
-  int quiet = 0;  // while above zero, changes of the edit part are the program's own
-  int itemHeight = 0;
-  HWND edit = nullptr;
-  HWND list = nullptr;
-  WindowProc editProc;  // the edit part's procedure before ours
-  gfx::HFONT font = nullptr;
-};
-
-StateTable<ComboState>& States() {
-  static StateTable<ComboState> table;
-  return table;
-}
-
-// The combo box a drop-down list belongs to.
-std::map<HWND, HWND>& ListOwners() {
-  static std::map<HWND, HWND> owners;
-  return owners;
-}
-
 std::uint32_t Style(HWND window) {
   return static_cast<std::uint32_t>(GetWindowLong(window, GWL_STYLE));
-}
-
-gfx::HFONT FontOf(const ComboState& state) {
-  return state.font ? state.font : DefaultControlFont();
-}
-
-int ItemHeight(const ComboState& state) {
-  if (state.itemHeight > 0) return state.itemHeight;
-  const gfx::TEXTMETRIC metrics = [&] {
-    HDC dc = gfx::CreateCompatibleDC(nullptr);
-    gfx::SelectObject(dc, FontOf(state));
-    gfx::TEXTMETRIC result;
-    gfx::GetTextMetrics(dc, result);
-    gfx::DeleteDC(dc);
-    return result;
-  }();
-  return std::max(1, metrics.height + 2);
 }
 
 int ButtonWidth() {
@@ -94,6 +50,14 @@ RECT EditRect(HWND window) {
               client.bottom - kBorder - 1};
 }
 
+// The scroll bar of a long list, inside the list's one-pixel frame.
+RECT ScrollBarRect(HWND list) {
+  RECT client;
+  GetClientRect(list, client);
+  return RECT{client.right - 1 - ButtonWidth(), client.top + 1, client.right - 1,
+              client.bottom - 1};
+}
+
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   if (prefix.size() > text.size()) return false;
   for (std::size_t i = 0; i < prefix.size(); ++i) {
@@ -111,215 +75,383 @@ bool LessIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
+// The drop-down list window's data: the combo box that made it.
+struct ListPart final : WindowData {
+  explicit ListPart(HWND owner) : combo(owner) {}
+  HWND combo;
+};
+
+// A combo box window: its items, selection and parts, and one handler per message of the combo
+// box and of its drop-down list.
+class ComboBox final : public NativeWindow {
+ public:
+  using NativeWindow::NativeWindow;
+  static MessageMap<ComboBox> Messages();
+  static MessageMap<ComboBox> ListMessages();
+  // Whether `list` is this combo box's drop-down list.
+  bool Owns(HWND list) const { return list && list == list_; }
+  // Our procedure in front of the edit part's.
+  LRESULT OnEditPartMessage(HWND edit, unsigned message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  // Window messages
+  LRESULT OnCreate(WPARAM, LPARAM);
+  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSetText(WPARAM, LPARAM lParam);
+  LRESULT OnGetText(WPARAM size, LPARAM buffer);
+  LRESULT OnGetTextLength(WPARAM, LPARAM);
+  LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+  LRESULT OnCtlColorEdit(WPARAM dc, LPARAM control);
+  LRESULT OnCtlColorStatic(WPARAM dc, LPARAM control);
+  LRESULT OnSetFocus(WPARAM, LPARAM);
+  LRESULT OnEnable(WPARAM enable, LPARAM);
+  LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+  LRESULT OnSysKeyDown(WPARAM key, LPARAM lParam);
+  LRESULT OnLButtonDown(WPARAM, LPARAM lParam);
+  LRESULT OnLButtonUp(WPARAM, LPARAM);
+  LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+  LRESULT OnPaint(WPARAM, LPARAM);
+  // Combo box messages
+  LRESULT OnAddString(WPARAM, LPARAM text);
+  LRESULT OnInsertString(WPARAM index, LPARAM text);
+  LRESULT OnDeleteString(WPARAM index, LPARAM);
+  LRESULT OnResetContent(WPARAM, LPARAM);
+  LRESULT OnGetCount(WPARAM, LPARAM) { return Count(); }
+  LRESULT OnGetCurSel(WPARAM, LPARAM) { return selected_; }
+  LRESULT OnSetCurSel(WPARAM index, LPARAM);
+  LRESULT OnGetLBText(WPARAM index, LPARAM buffer);
+  LRESULT OnGetLBTextLen(WPARAM index, LPARAM);
+  LRESULT OnFindString(WPARAM after, LPARAM prefix);
+  LRESULT OnShowDropDown(WPARAM show, LPARAM);
+  LRESULT OnGetDroppedState(WPARAM, LPARAM) { return dropped_ ? 1 : 0; }
+  LRESULT OnSetItemHeight(WPARAM which, LPARAM height);
+  LRESULT OnGetEditSel(WPARAM start, LPARAM end);
+  LRESULT OnSetEditSel(WPARAM, LPARAM range);
+  LRESULT OnLimitText(WPARAM limit, LPARAM);
+  // The drop-down list's messages
+  LRESULT OnListMouseActivate(WPARAM, LPARAM) { return MA_NOACTIVATE; }
+  LRESULT OnListLButtonDown(WPARAM, LPARAM lParam);
+  LRESULT OnListMouseMove(WPARAM, LPARAM lParam);
+  LRESULT OnListLButtonUp(WPARAM, LPARAM lParam);
+  LRESULT OnListCaptureChanged(WPARAM, LPARAM);
+  LRESULT OnListEraseBackground(WPARAM, LPARAM) { return 1; }
+  LRESULT OnListPaint(WPARAM, LPARAM);
+
+  gfx::HFONT Font() const { return font_ ? font_ : DefaultControlFont(); }
+  int ItemHeight() const;
+  int Count() const { return static_cast<int>(items_.size()); }
+  bool ValidIndex(int index) const { return index >= 0 && index < Count(); }
+  int VisibleRows() const { return std::clamp(Count(), 1, kDefaultVisibleItems); }
+  // A list longer than it shows has a scroll bar at its right.
+  bool Scrolls() const { return Count() > kDefaultVisibleItems; }
+  int FindPrefix(int after, std::string_view prefix) const;
+  void SetEditText(std::string_view text, bool selectAll);
+  void RedrawList() const;
+  void ScrollTo(int top);
+  void ShowHot();
+  void Select(int index);
+  void UserSelect(int index);
+  void ItemsChanged();
+  void PlaceList();
+  void CloseList();
+  void OpenList();
+  void ToggleList();
+  bool HandleKey(unsigned message, WPARAM key);
+  bool StepSelection(WPARAM key);
+  void EditChanged();
+  LRESULT ForwardColor(unsigned message, WPARAM dc, LPARAM control);
+  int ItemAt(POINT point) const;
+  void HighlightAt(POINT point);
+  void ScrollBarPress(POINT point);
+  void PaintScrollBar(HDC dc) const;
+
+  std::vector<std::string> items_;
+  int selected_ = -1;
+  int hot_ = -1;  // the item highlighted in the open list
+  int top_ = 0;   // the first item the open list shows
+  bool dropped_ = false;
+  bool buttonDown_ = false;
+  bool closing_ = false;
+  int quiet_ = 0;  // while above zero, changes of the edit part are the program's own
+  int itemHeight_ = 0;
+  HWND edit_ = nullptr;
+  HWND list_ = nullptr;
+  WindowProc editProc_;  // the edit part's procedure before ours
+  gfx::HFONT font_ = nullptr;
+};
+
+MessageMap<ComboBox> ComboBox::Messages() {
+  static constexpr MessageHandler<ComboBox> kMap[] = {
+      {WM_CREATE, &ComboBox::OnCreate},
+      {WM_DESTROY, &ComboBox::OnDestroy},
+      {WM_SIZE, &ComboBox::OnSize},
+      {WM_SETTEXT, &ComboBox::OnSetText},
+      {WM_GETTEXT, &ComboBox::OnGetText},
+      {WM_GETTEXTLENGTH, &ComboBox::OnGetTextLength},
+      {WM_SETFONT, &ComboBox::OnSetFont},
+      {WM_GETDLGCODE, &ComboBox::OnGetDlgCode},
+      {WM_CTLCOLOREDIT, &ComboBox::OnCtlColorEdit},
+      {WM_CTLCOLORSTATIC, &ComboBox::OnCtlColorStatic},
+      {WM_SETFOCUS, &ComboBox::OnSetFocus},
+      {WM_ENABLE, &ComboBox::OnEnable},
+      {WM_COMMAND, &ComboBox::OnCommand},
+      {WM_KEYDOWN, &ComboBox::OnKeyDown},
+      {WM_SYSKEYDOWN, &ComboBox::OnSysKeyDown},
+      {WM_LBUTTONDOWN, &ComboBox::OnLButtonDown},
+      {WM_LBUTTONDBLCLK, &ComboBox::OnLButtonDown},
+      {WM_LBUTTONUP, &ComboBox::OnLButtonUp},
+      {CB_ADDSTRING, &ComboBox::OnAddString},
+      {CB_INSERTSTRING, &ComboBox::OnInsertString},
+      {CB_DELETESTRING, &ComboBox::OnDeleteString},
+      {CB_RESETCONTENT, &ComboBox::OnResetContent},
+      {CB_GETCOUNT, &ComboBox::OnGetCount},
+      {CB_GETCURSEL, &ComboBox::OnGetCurSel},
+      {CB_SETCURSEL, &ComboBox::OnSetCurSel},
+      {CB_GETLBTEXT, &ComboBox::OnGetLBText},
+      {CB_GETLBTEXTLEN, &ComboBox::OnGetLBTextLen},
+      {CB_FINDSTRING, &ComboBox::OnFindString},
+      {CB_SHOWDROPDOWN, &ComboBox::OnShowDropDown},
+      {CB_GETDROPPEDSTATE, &ComboBox::OnGetDroppedState},
+      {CB_SETITEMHEIGHT, &ComboBox::OnSetItemHeight},
+      {CB_GETEDITSEL, &ComboBox::OnGetEditSel},
+      {CB_SETEDITSEL, &ComboBox::OnSetEditSel},
+      {CB_LIMITTEXT, &ComboBox::OnLimitText},
+      {WM_ERASEBKGND, &ComboBox::OnEraseBackground},
+      {WM_PAINT, &ComboBox::OnPaint},
+  };
+  return kMap;
+}
+
+MessageMap<ComboBox> ComboBox::ListMessages() {
+  static constexpr MessageHandler<ComboBox> kMap[] = {
+      {WM_MOUSEACTIVATE, &ComboBox::OnListMouseActivate},
+      {WM_LBUTTONDOWN, &ComboBox::OnListLButtonDown},
+      {WM_LBUTTONDBLCLK, &ComboBox::OnListLButtonDown},
+      {WM_MOUSEMOVE, &ComboBox::OnListMouseMove},
+      {WM_LBUTTONUP, &ComboBox::OnListLButtonUp},
+      {WM_CAPTURECHANGED, &ComboBox::OnListCaptureChanged},
+      {WM_ERASEBKGND, &ComboBox::OnListEraseBackground},
+      {WM_PAINT, &ComboBox::OnListPaint},
+  };
+  return kMap;
+}
+
+// ---- Items, selection and the edit part
+
+int ComboBox::ItemHeight() const {
+  if (itemHeight_ > 0) return itemHeight_;
+  HDC dc = gfx::CreateCompatibleDC(nullptr);
+  gfx::SelectObject(dc, Font());
+  gfx::TEXTMETRIC metrics;
+  gfx::GetTextMetrics(dc, metrics);
+  gfx::DeleteDC(dc);
+  return std::max(1, metrics.height + 2);
+}
+
 // The first item after `after` (wrapping round, -1: from the start) that begins with `prefix`.
-int FindPrefix(const ComboState& state, int after, std::string_view prefix) {
-  const int count = static_cast<int>(state.items.size());
+int ComboBox::FindPrefix(int after, std::string_view prefix) const {
+  const int count = Count();
   if (count == 0) return CB_ERR;
   if (after < -1 || after >= count) after = -1;
   for (int step = 1; step <= count; ++step) {
     const int index = (after + step) % count;
-    if (StartsWithIgnoringCase(state.items[static_cast<std::size_t>(index)], prefix)) return index;
+    if (StartsWithIgnoringCase(items_[static_cast<std::size_t>(index)], prefix)) return index;
   }
   return CB_ERR;
 }
 
-std::string EditText(const ComboState& state) {
-  return state.edit ? GetWindowText(state.edit) : std::string();
-}
-
 // Sets the edit part's text as the program's own change: the parent hears nothing.
-void SetEditText(ComboState& state, std::string_view text, bool selectAll) {
-  if (!state.edit) return;
-  ++state.quiet;
+void ComboBox::SetEditText(std::string_view text, bool selectAll) {
+  if (!edit_) return;
+  ++quiet_;
   const std::string copy(text);
-  SendMessage(state.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
-  if (selectAll) SendMessage(state.edit, EM_SETSEL, 0, static_cast<LPARAM>(-1));
-  --state.quiet;
+  SendMessage(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
+  if (selectAll) SendMessage(edit_, EM_SETSEL, 0, static_cast<LPARAM>(-1));
+  --quiet_;
 }
 
-void RedrawList(const ComboState& state) {
-  if (state.list) InvalidateRect(state.list, nullptr, true);
+void ComboBox::RedrawList() const {
+  if (list_) InvalidateRect(list_, nullptr, true);
 }
 
-int Count(const ComboState& state) {
-  return static_cast<int>(state.items.size());
-}
-int VisibleRows(const ComboState& state) {
-  return std::clamp(Count(state), 1, kDefaultVisibleItems);
-}
-// A list longer than it shows has a scroll bar at its right.
-bool Scrolls(const ComboState& state) {
-  return Count(state) > kDefaultVisibleItems;
-}
-
-void ScrollTo(ComboState& state, int top) {
-  top = std::clamp(top, 0, std::max(0, Count(state) - VisibleRows(state)));
-  if (top == state.top) return;
-  state.top = top;
-  RedrawList(state);
+void ComboBox::ScrollTo(int top) {
+  top = std::clamp(top, 0, std::max(0, Count() - VisibleRows()));
+  if (top == top_) return;
+  top_ = top;
+  RedrawList();
 }
 
 // Scrolls the open list so that the highlighted item shows.
-void ShowHot(ComboState& state) {
-  int top = std::min(state.top, std::max(0, Count(state) - VisibleRows(state)));
-  if (state.hot >= 0) {
-    if (state.hot < top) top = state.hot;
-    if (state.hot >= top + VisibleRows(state)) top = state.hot - VisibleRows(state) + 1;
+void ComboBox::ShowHot() {
+  int top = std::min(top_, std::max(0, Count() - VisibleRows()));
+  if (hot_ >= 0) {
+    if (hot_ < top) top = hot_;
+    if (hot_ >= top + VisibleRows()) top = hot_ - VisibleRows() + 1;
   }
-  ScrollTo(state, top);
+  ScrollTo(top);
 }
 
 // Selects an item (or nothing) and shows it in the edit part.
-void Select(ComboState& state, int index) {
-  const int count = static_cast<int>(state.items.size());
-  if (index < 0 || index >= count) {
-    state.selected = -1;
-    state.hot = -1;
-    SetEditText(state, "", false);
+void ComboBox::Select(int index) {
+  if (!ValidIndex(index)) {
+    selected_ = -1;
+    hot_ = -1;
+    SetEditText("", false);
   } else {
-    state.selected = index;
-    state.hot = index;
-    SetEditText(state, state.items[static_cast<std::size_t>(index)], true);
+    selected_ = index;
+    hot_ = index;
+    SetEditText(items_[static_cast<std::size_t>(index)], true);
   }
-  ShowHot(state);
-  RedrawList(state);
+  ShowHot();
+  RedrawList();
 }
 
 // A selection the user made: shown, and reported when it changed.
-void UserSelect(HWND combo, ComboState& state, int index) {
-  if (index < 0 || index >= static_cast<int>(state.items.size())) return;
-  const bool changed = index != state.selected;
-  Select(state, index);
-  if (changed) Notify(combo, CBN_SELCHANGE);
+void ComboBox::UserSelect(int index) {
+  if (!ValidIndex(index)) return;
+  const bool changed = index != selected_;
+  Select(index);
+  if (changed) Notify(window(), CBN_SELCHANGE);
 }
 
-void PlaceList(HWND combo, ComboState& state) {
+// After the items changed: the open list follows.
+void ComboBox::ItemsChanged() {
+  hot_ = selected_;
+  if (dropped_) PlaceList();
+  RedrawList();
+}
+
+// The edit part's text changed: the user's typing unless the combo box itself set it.
+void ComboBox::EditChanged() {
+  if (quiet_ > 0) return;
+  const std::string text = edit_ ? GetWindowText(edit_) : std::string();
+  int index = -1;
+  if (dropped_ && !text.empty()) index = FindPrefix(-1, text);
+  selected_ = index;
+  hot_ = index;
+  ShowHot();
+  RedrawList();
+  Notify(window(), CBN_EDITCHANGE);
+}
+
+// ---- Opening and closing the list
+
+void ComboBox::PlaceList() {
   RECT bounds;
-  GetWindowRect(combo, bounds);
-  const int height = VisibleRows(state) * ItemHeight(state) + 2;
-  SetWindowPos(state.list, HWND_TOP, bounds.left, bounds.bottom, bounds.Width(), height,
-               SWP_NOACTIVATE);
+  GetWindowRect(window(), bounds);
+  const int height = VisibleRows() * ItemHeight() + 2;
+  SetWindowPos(list_, HWND_TOP, bounds.left, bounds.bottom, bounds.Width(), height, SWP_NOACTIVATE);
 }
 
-void CloseList(HWND combo, ComboState& state) {
-  if (!state.dropped || state.closing) return;
-  state.closing = true;
-  state.dropped = false;
-  state.buttonDown = false;
-  if (state.list) {
-    if (GetCapture() == state.list) ReleaseCapture();
-    ShowWindow(state.list, SW_HIDE);
+void ComboBox::CloseList() {
+  if (!dropped_ || closing_) return;
+  closing_ = true;
+  dropped_ = false;
+  buttonDown_ = false;
+  if (list_) {
+    if (GetCapture() == list_) ReleaseCapture();
+    ShowWindow(list_, SW_HIDE);
   }
-  state.closing = false;
-  InvalidateRect(combo, nullptr, true);
-  Notify(combo, CBN_CLOSEUP);
+  closing_ = false;
+  InvalidateRect(window(), nullptr, true);
+  Notify(window(), CBN_CLOSEUP);
 }
 
-void OpenList(HWND combo, ComboState& state) {
-  if (state.dropped || !IsWindowEnabled(combo)) return;
-  Notify(combo, CBN_DROPDOWN);
-  ComboState* still = States().Find(combo);
-  if (!still || !IsWindow(combo)) return;
-  if (!state.list) {
-    state.list = CreateWindowEx(WS_EX_TOPMOST, kComboListClass, "", WS_POPUP, 0, 0, 1, 1, combo);
-    if (!state.list) return;
-    ListOwners()[state.list] = combo;
+void ComboBox::OpenList() {
+  if (dropped_ || !IsWindowEnabled(window())) return;
+  Notify(window(), CBN_DROPDOWN);
+  if (!IsWindow(window())) return;
+  if (!list_) {
+    list_ = CreateWindowEx(WS_EX_TOPMOST, kComboListClass, "", WS_POPUP, 0, 0, 1, 1, window());
+    if (!list_) return;
+    SetWindowData(list_, std::make_unique<ListPart>(window()));
   }
-  state.dropped = true;
-  state.hot = state.selected;
-  state.top = 0;
-  ShowHot(state);
-  PlaceList(combo, state);
-  ShowWindow(state.list, SW_SHOWNA);
-  SetCapture(state.list);
-  InvalidateRect(combo, nullptr, true);
-  RedrawList(state);
+  dropped_ = true;
+  hot_ = selected_;
+  top_ = 0;
+  ShowHot();
+  PlaceList();
+  ShowWindow(list_, SW_SHOWNA);
+  SetCapture(list_);
+  InvalidateRect(window(), nullptr, true);
+  RedrawList();
 }
 
-void ToggleList(HWND combo, ComboState& state) {
-  if (state.dropped) {
-    CloseList(combo, state);
+void ComboBox::ToggleList() {
+  if (dropped_) {
+    CloseList();
   } else {
-    OpenList(combo, state);
+    OpenList();
   }
 }
+
+// ---- Keys
 
 // Keys for the combo box, from its edit part or itself. True when the key was used.
-bool HandleKey(HWND combo, ComboState& state, unsigned message, WPARAM key) {
-  const int count = static_cast<int>(state.items.size());
+bool ComboBox::HandleKey(unsigned message, WPARAM key) {
   if (message == WM_SYSKEYDOWN) {
-    if (key == VK_DOWN || key == VK_UP) {
-      ToggleList(combo, state);
-      return true;
-    }
-    return false;
+    if (key != VK_DOWN && key != VK_UP) return false;
+    ToggleList();
+    return true;
   }
   if (message != WM_KEYDOWN) return false;
   switch (key) {
     case VK_F4:
-      ToggleList(combo, state);
+      ToggleList();
       return true;
     case VK_DOWN:
-    case VK_UP: {
-      if (count == 0) return true;
-      int index;
-      if (state.selected < 0) {
-        index = 0;
-      } else if (key == VK_DOWN) {
-        index = std::min(state.selected + 1, count - 1);
-      } else {
-        index = std::max(state.selected - 1, 0);
-      }
-      UserSelect(combo, state, index);
-      return true;
-    }
+    case VK_UP:
+      return StepSelection(key);
     case VK_RETURN:
       // Enter takes the item the pointer highlights in the open list.
-      if (!state.dropped) return false;
-      if (state.hot >= 0 && state.hot != state.selected) {
-        UserSelect(combo, state, state.hot);
-        if (!States().Find(combo)) return true;
+      if (!dropped_) return false;
+      if (hot_ >= 0 && hot_ != selected_) {
+        UserSelect(hot_);
+        if (!IsWindow(window())) return true;
       }
-      CloseList(combo, state);
+      CloseList();
       return true;
     case VK_ESCAPE:
-      if (!state.dropped) return false;
-      state.hot = state.selected;
-      CloseList(combo, state);
+      if (!dropped_) return false;
+      hot_ = selected_;
+      CloseList();
       return true;
     default:
       return false;
   }
 }
 
-// The edit part's text changed: the user's typing unless the combo box itself set it.
-void EditChanged(HWND combo, ComboState& state) {
-  if (state.quiet > 0) return;
-  const std::string text = EditText(state);
-  int index = -1;
-  if (state.dropped && !text.empty()) index = FindPrefix(state, -1, text);
-  state.selected = index;
-  state.hot = index;
-  ShowHot(state);
-  RedrawList(state);
-  Notify(combo, CBN_EDITCHANGE);
+// Up and Down select the item above or below, with the list open or closed.
+bool ComboBox::StepSelection(WPARAM key) {
+  const int count = Count();
+  if (count == 0) return true;
+  int index;
+  if (selected_ < 0) {
+    index = 0;
+  } else if (key == VK_DOWN) {
+    index = std::min(selected_ + 1, count - 1);
+  } else {
+    index = std::max(selected_ - 1, 0);
+  }
+  UserSelect(index);
+  return true;
 }
 
-// Our procedure in front of the edit part's: the keys that belong to the combo box.
-LRESULT EditPartProc(HWND combo, HWND edit, unsigned message, WPARAM wParam, LPARAM lParam) {
-  ComboState* state = States().Find(combo);
-  if (!state) return DefWindowProc(edit, message, wParam, lParam);
-  const WindowProc previous = state->editProc;
+LRESULT ComboBox::OnEditPartMessage(HWND edit, unsigned message, WPARAM wParam, LPARAM lParam) {
+  const WindowProc previous = editProc_;
   switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (HandleKey(combo, *state, message, wParam)) return 0;
+      if (HandleKey(message, wParam)) return 0;
       break;
     case WM_CHAR:
       if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB) return 0;
       break;
     case WM_KILLFOCUS:
-      if (reinterpret_cast<HWND>(wParam) != combo) CloseList(combo, *state);
+      if (reinterpret_cast<HWND>(wParam) != window()) CloseList();
       break;
     default:
       break;
@@ -327,298 +459,367 @@ LRESULT EditPartProc(HWND combo, HWND edit, unsigned message, WPARAM wParam, LPA
   return CallWindowProc(previous, edit, message, wParam, lParam);
 }
 
-void Paint(HWND combo, ComboState& state) {
+LRESULT ComboBox::OnKeyDown(WPARAM key, LPARAM lParam) {
+  if (HandleKey(WM_KEYDOWN, key)) return 0;
+  return Default(WM_KEYDOWN, key, lParam);
+}
+
+LRESULT ComboBox::OnSysKeyDown(WPARAM key, LPARAM lParam) {
+  if (HandleKey(WM_SYSKEYDOWN, key)) return 0;
+  return Default(WM_SYSKEYDOWN, key, lParam);
+}
+
+// ---- Window messages
+
+LRESULT ComboBox::OnCreate(WPARAM, LPARAM) {
+  std::string text(static_cast<std::size_t>(Default(WM_GETTEXTLENGTH, 0, 0)), '\0');
+  text.resize(static_cast<std::size_t>(
+      Default(WM_GETTEXT, text.size() + 1, reinterpret_cast<LPARAM>(text.data()))));
+  std::uint32_t editStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+  if (Style(window()) & 0x2000) editStyle |= ES_UPPERCASE;  // CBS_UPPERCASE
+  if (Style(window()) & 0x4000) editStyle |= ES_LOWERCASE;  // CBS_LOWERCASE
+  if (!IsWindowEnabled(window())) editStyle |= WS_DISABLED;
+  const RECT area = EditRect(window());
+  ++quiet_;
+  edit_ = CreateWindowEx(0, "EDIT", text, editStyle, area.left, area.top, area.Width(),
+                         area.Height(), window(), kEditId);
+  --quiet_;
+  if (!edit_) return -1;
+  editProc_ = SetWindowProc(
+      edit_, [combo = window()](HWND edit, unsigned m, WPARAM w, LPARAM l) -> LRESULT {
+        ComboBox* box = FindData<ComboBox>(combo);
+        return box ? box->OnEditPartMessage(edit, m, w, l) : DefWindowProc(edit, m, w, l);
+      });
+  return 0;
+}
+
+LRESULT ComboBox::OnDestroy(WPARAM wParam, LPARAM lParam) {
+  if (list_) {
+    if (GetCapture() == list_) ReleaseCapture();
+    HWND list = list_;
+    list_ = nullptr;
+    dropped_ = false;
+    DestroyWindow(list);
+  }
+  return Default(WM_DESTROY, wParam, lParam);
+}
+
+LRESULT ComboBox::OnSize(WPARAM wParam, LPARAM lParam) {
+  if (edit_) {
+    const RECT area = EditRect(window());
+    MoveWindow(edit_, area.left, area.top, area.Width(), area.Height(), true);
+  }
+  if (dropped_) PlaceList();
+  return Default(WM_SIZE, wParam, lParam);
+}
+
+LRESULT ComboBox::OnSetText(WPARAM, LPARAM lParam) {
+  SetEditText(TextArgument(lParam), false);
+  return 1;
+}
+
+LRESULT ComboBox::OnGetText(WPARAM size, LPARAM buffer) {
+  return edit_ ? SendMessage(edit_, WM_GETTEXT, size, buffer) : 0;
+}
+
+LRESULT ComboBox::OnGetTextLength(WPARAM, LPARAM) {
+  return edit_ ? SendMessage(edit_, WM_GETTEXTLENGTH, 0, 0) : 0;
+}
+
+LRESULT ComboBox::OnSetFont(WPARAM wParam, LPARAM lParam) {
+  font_ = FontArgument(wParam);
+  if (edit_) SendMessage(edit_, WM_SETFONT, wParam, lParam);
+  if (lParam) InvalidateRect(window(), nullptr, true);
+  RedrawList();
+  return 0;
+}
+
+// The edit part's colours are the combo box's: its parent decides them.
+LRESULT ComboBox::ForwardColor(unsigned message, WPARAM dc, LPARAM control) {
+  if (HWND owner = GetParent(window())) return SendMessage(owner, message, dc, control);
+  return 0;
+}
+LRESULT ComboBox::OnCtlColorEdit(WPARAM dc, LPARAM control) {
+  return ForwardColor(WM_CTLCOLOREDIT, dc, control);
+}
+LRESULT ComboBox::OnCtlColorStatic(WPARAM dc, LPARAM control) {
+  return ForwardColor(WM_CTLCOLORSTATIC, dc, control);
+}
+
+// The focus given to the combo box itself (the keyboard's way in) selects the whole text, so
+// typing replaces it; a click into the edit part places the caret instead.
+LRESULT ComboBox::OnSetFocus(WPARAM, LPARAM) {
+  if (edit_) {
+    SetFocus(edit_);
+    if (GetFocus() == edit_) SendMessage(edit_, EM_SETSEL, 0, static_cast<LPARAM>(-1));
+  }
+  return 0;
+}
+
+LRESULT ComboBox::OnEnable(WPARAM enable, LPARAM) {
+  if (edit_) EnableWindow(edit_, enable != 0);
+  if (!enable) CloseList();
+  InvalidateRect(window(), nullptr, true);
+  return 0;
+}
+
+LRESULT ComboBox::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (edit_ && reinterpret_cast<HWND>(lParam) == edit_ &&
+      static_cast<unsigned>(HIWORD(wParam)) == EN_CHANGE) {
+    EditChanged();
+  }
+  return 0;
+}
+
+LRESULT ComboBox::OnLButtonDown(WPARAM, LPARAM lParam) {
+  if (edit_ && GetFocus() != edit_) SetFocus(edit_);
+  if (!IsWindow(window())) return 0;
+  if (dropped_) {
+    CloseList();
+  } else if (ButtonRect(window()).Contains(MousePoint(lParam))) {
+    buttonDown_ = true;
+    OpenList();
+  }
+  return 0;
+}
+
+LRESULT ComboBox::OnLButtonUp(WPARAM, LPARAM) {
+  if (buttonDown_ && !dropped_) {
+    buttonDown_ = false;
+    InvalidateRect(window(), nullptr, true);
+  }
+  return 0;
+}
+
+LRESULT ComboBox::OnPaint(WPARAM, LPARAM) {
   PAINTSTRUCT paint;
-  HDC dc = BeginPaint(combo, paint);
-  if (!dc) return;
+  HDC dc = BeginPaint(window(), paint);
+  if (!dc) return 0;
   RECT client;
-  GetClientRect(combo, client);
-  const bool enabled = IsWindowEnabled(combo);
+  GetClientRect(window(), client);
+  const bool enabled = IsWindowEnabled(window());
   RECT inside = client;
   gfx::DrawEdge(dc, inside, gfx::EDGE_SUNKEN, gfx::BF_RECT | gfx::BF_ADJUST);
   gfx::SetBkColor(dc, gfx::GetSysColor(enabled ? gfx::COLOR_WINDOW : gfx::COLOR_BTNFACE));
   gfx::FillRect(
       dc, inside,
-      ParentColorBrush(combo, WM_CTLCOLOREDIT, dc,
+      ParentColorBrush(window(), WM_CTLCOLOREDIT, dc,
                        gfx::GetSysColorBrush(enabled ? gfx::COLOR_WINDOW : gfx::COLOR_BTNFACE)));
-  RECT button = ButtonRect(combo);
+  RECT button = ButtonRect(window());
   unsigned flags = gfx::DFCS_SCROLLCOMBOBOX;
-  if (state.buttonDown) flags |= gfx::DFCS_PUSHED | gfx::DFCS_FLAT;
+  if (buttonDown_) flags |= gfx::DFCS_PUSHED | gfx::DFCS_FLAT;
   if (!enabled) flags |= gfx::DFCS_INACTIVE;
   gfx::DrawFrameControl(dc, button, gfx::DFC_SCROLL, flags);
-  EndPaint(combo, paint);
+  EndPaint(window(), paint);
+  return 0;
 }
 
-LRESULT ComboProc(HWND combo, unsigned message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCDESTROY) {
-    States().Drop(combo);
-    return DefWindowProc(combo, message, wParam, lParam);
+// ---- Combo box messages
+
+LRESULT ComboBox::OnAddString(WPARAM, LPARAM lParam) {
+  const std::string text(TextArgument(lParam));
+  std::size_t at = items_.size();
+  if (Style(window()) & CBS_SORT) {
+    at = static_cast<std::size_t>(std::upper_bound(items_.begin(), items_.end(), text,
+                                                   [](const std::string& a, const std::string& b) {
+                                                     return LessIgnoringCase(a, b);
+                                                   }) -
+                                  items_.begin());
   }
-  ComboState& state = States().Get(combo);
-  switch (message) {
-    case WM_CREATE: {
-      std::string text(static_cast<std::size_t>(DefWindowProc(combo, WM_GETTEXTLENGTH, 0, 0)),
-                       '\0');
-      text.resize(static_cast<std::size_t>(DefWindowProc(combo, WM_GETTEXT, text.size() + 1,
-                                                         reinterpret_cast<LPARAM>(text.data()))));
-      std::uint32_t editStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
-      if (Style(combo) & 0x2000) editStyle |= ES_UPPERCASE;  // CBS_UPPERCASE
-      if (Style(combo) & 0x4000) editStyle |= ES_LOWERCASE;  // CBS_LOWERCASE
-      if (!IsWindowEnabled(combo)) editStyle |= WS_DISABLED;
-      const RECT area = EditRect(combo);
-      ++state.quiet;
-      state.edit = CreateWindowEx(0, "EDIT", text, editStyle, area.left, area.top, area.Width(),
-                                  area.Height(), combo, kEditId);
-      --state.quiet;
-      if (!state.edit) return -1;
-      state.editProc =
-          SetWindowProc(state.edit, [combo](HWND edit, unsigned m, WPARAM w, LPARAM l) -> LRESULT {
-            return EditPartProc(combo, edit, m, w, l);
-          });
-      return 0;
-    }
-    case WM_DESTROY:
-      if (state.list) {
-        ListOwners().erase(state.list);
-        if (GetCapture() == state.list) ReleaseCapture();
-        HWND list = state.list;
-        state.list = nullptr;
-        state.dropped = false;
-        DestroyWindow(list);
-      }
-      return DefWindowProc(combo, message, wParam, lParam);
-    case WM_SIZE:
-      if (state.edit) {
-        const RECT area = EditRect(combo);
-        MoveWindow(state.edit, area.left, area.top, area.Width(), area.Height(), true);
-      }
-      if (state.dropped) PlaceList(combo, state);
-      return DefWindowProc(combo, message, wParam, lParam);
-    case WM_SETTEXT:
-      SetEditText(state, TextArgument(lParam), false);
-      return 1;
-    case WM_GETTEXT:
-      return state.edit ? SendMessage(state.edit, WM_GETTEXT, wParam, lParam) : 0;
-    case WM_GETTEXTLENGTH:
-      return state.edit ? SendMessage(state.edit, WM_GETTEXTLENGTH, 0, 0) : 0;
-    case WM_SETFONT:
-      state.font = FontArgument(wParam);
-      if (state.edit) SendMessage(state.edit, WM_SETFONT, wParam, lParam);
-      if (lParam) InvalidateRect(combo, nullptr, true);
-      RedrawList(state);
-      return 0;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-      // The edit part's colours are the combo box's: its parent decides them.
-      if (HWND owner = GetParent(combo)) return SendMessage(owner, message, wParam, lParam);
-      return 0;
-    case WM_SETFOCUS:
-      // The focus given to the combo box itself (the keyboard's way in) selects the whole text,
-      // so typing replaces it; a click into the edit part places the caret instead.
-      if (state.edit) {
-        SetFocus(state.edit);
-        if (GetFocus() == state.edit)
-          SendMessage(state.edit, EM_SETSEL, 0, static_cast<LPARAM>(-1));
-      }
-      return 0;
-    case WM_ENABLE:
-      if (state.edit) EnableWindow(state.edit, wParam != 0);
-      if (!wParam) CloseList(combo, state);
-      InvalidateRect(combo, nullptr, true);
-      return 0;
-    case WM_COMMAND:
-      if (state.edit && reinterpret_cast<HWND>(lParam) == state.edit &&
-          static_cast<unsigned>(HIWORD(wParam)) == EN_CHANGE) {
-        EditChanged(combo, state);
-      }
-      return 0;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (HandleKey(combo, state, message, wParam)) return 0;
-      return DefWindowProc(combo, message, wParam, lParam);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      if (state.edit && GetFocus() != state.edit) SetFocus(state.edit);
-      if (!IsWindow(combo)) return 0;
-      const bool wasDropped = state.dropped;
-      if (wasDropped) {
-        CloseList(combo, state);
-      } else if (ButtonRect(combo).Contains(MousePoint(lParam))) {
-        state.buttonDown = true;
-        OpenList(combo, state);
-      }
-      return 0;
-    }
-    case WM_LBUTTONUP:
-      if (state.buttonDown && !state.dropped) {
-        state.buttonDown = false;
-        InvalidateRect(combo, nullptr, true);
-      }
-      return 0;
-    case CB_ADDSTRING: {
-      const std::string text(TextArgument(lParam));
-      std::size_t at = state.items.size();
-      if (Style(combo) & CBS_SORT) {
-        at = static_cast<std::size_t>(
-            std::upper_bound(
-                state.items.begin(), state.items.end(), text,
-                [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); }) -
-            state.items.begin());
-      }
-      state.items.insert(state.items.begin() + static_cast<std::ptrdiff_t>(at), text);
-      if (state.selected >= static_cast<int>(at)) ++state.selected;
-      state.hot = state.selected;
-      if (state.dropped) PlaceList(combo, state);
-      RedrawList(state);
-      return static_cast<LRESULT>(at);
-    }
-    case CB_INSERTSTRING: {
-      const int index = SignedArgument(wParam);
-      const int count = static_cast<int>(state.items.size());
-      if (index > count) return CB_ERR;
-      const int at = index < 0 ? count : index;
-      state.items.insert(state.items.begin() + at, std::string(TextArgument(lParam)));
-      if (state.selected >= at) ++state.selected;
-      state.hot = state.selected;
-      if (state.dropped) PlaceList(combo, state);
-      RedrawList(state);
-      return at;
-    }
-    case CB_DELETESTRING: {
-      const int index = SignedArgument(wParam);
-      if (index < 0 || index >= static_cast<int>(state.items.size())) return CB_ERR;
-      state.items.erase(state.items.begin() + index);
-      if (state.selected == index) {
-        state.selected = -1;
-      } else if (state.selected > index) {
-        --state.selected;
-      }
-      state.hot = state.selected;
-      if (state.dropped) PlaceList(combo, state);
-      RedrawList(state);
-      return static_cast<LRESULT>(state.items.size());
-    }
-    case CB_RESETCONTENT:
-      state.items.clear();
-      state.selected = -1;
-      state.hot = -1;
-      state.top = 0;
-      SetEditText(state, "", false);
-      if (state.dropped) PlaceList(combo, state);
-      RedrawList(state);
-      return 0;
-    case CB_GETCOUNT:
-      return static_cast<LRESULT>(state.items.size());
-    case CB_GETCURSEL:
-      return state.selected;
-    case CB_SETCURSEL: {
-      const int index = SignedArgument(wParam);
-      Select(state, index);
-      return state.selected == index ? index : CB_ERR;
-    }
-    case CB_GETLBTEXT: {
-      const int index = SignedArgument(wParam);
-      if (index < 0 || index >= static_cast<int>(state.items.size())) return CB_ERR;
-      const std::string& item = state.items[static_cast<std::size_t>(index)];
-      if (char* out = reinterpret_cast<char*>(lParam)) {
-        std::copy(item.begin(), item.end(), out);
-        out[item.size()] = '\0';
-      }
-      return static_cast<LRESULT>(item.size());
-    }
-    case CB_GETLBTEXTLEN: {
-      const int index = SignedArgument(wParam);
-      if (index < 0 || index >= static_cast<int>(state.items.size())) return CB_ERR;
-      return static_cast<LRESULT>(state.items[static_cast<std::size_t>(index)].size());
-    }
-    case CB_FINDSTRING:
-      return FindPrefix(state, SignedArgument(wParam), TextArgument(lParam));
-    case CB_SHOWDROPDOWN:
-      if (wParam) {
-        OpenList(combo, state);
-      } else {
-        CloseList(combo, state);
-      }
-      return 1;
-    case CB_GETDROPPEDSTATE:
-      return state.dropped ? 1 : 0;
-    case CB_SETITEMHEIGHT:
-      if (SignedArgument(lParam) <= 0) return CB_ERR;
-      if (SignedArgument(wParam) < 0) return 0;  // the field's own height follows the window
-      state.itemHeight = SignedArgument(lParam);
-      if (state.dropped) PlaceList(combo, state);
-      RedrawList(state);
-      return 0;
-    case CB_GETEDITSEL:
-      return state.edit ? SendMessage(state.edit, EM_GETSEL, wParam, lParam) : CB_ERR;
-    case CB_SETEDITSEL:
-      if (!state.edit) return CB_ERR;
-      SendMessage(state.edit, EM_SETSEL,
-                  static_cast<WPARAM>(
-                      static_cast<std::int16_t>(LOWORD(static_cast<std::uintptr_t>(lParam)))),
-                  static_cast<LPARAM>(
-                      static_cast<std::int16_t>(HIWORD(static_cast<std::uintptr_t>(lParam)))));
-      return 1;
-    case CB_LIMITTEXT:
-      if (state.edit) SendMessage(state.edit, EM_LIMITTEXT, wParam, 0);
-      return 1;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(combo, state);
-      return 0;
-    default:
-      return DefWindowProc(combo, message, wParam, lParam);
+  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), text);
+  if (selected_ >= static_cast<int>(at)) ++selected_;
+  ItemsChanged();
+  return static_cast<LRESULT>(at);
+}
+
+LRESULT ComboBox::OnInsertString(WPARAM wParam, LPARAM lParam) {
+  const int index = SignedArgument(wParam);
+  const int count = Count();
+  if (index > count) return CB_ERR;
+  const int at = index < 0 ? count : index;
+  items_.insert(items_.begin() + at, std::string(TextArgument(lParam)));
+  if (selected_ >= at) ++selected_;
+  ItemsChanged();
+  return at;
+}
+
+LRESULT ComboBox::OnDeleteString(WPARAM wParam, LPARAM) {
+  const int index = SignedArgument(wParam);
+  if (!ValidIndex(index)) return CB_ERR;
+  items_.erase(items_.begin() + index);
+  if (selected_ == index) {
+    selected_ = -1;
+  } else if (selected_ > index) {
+    --selected_;
   }
+  ItemsChanged();
+  return Count();
+}
+
+LRESULT ComboBox::OnResetContent(WPARAM, LPARAM) {
+  items_.clear();
+  selected_ = -1;
+  hot_ = -1;
+  top_ = 0;
+  SetEditText("", false);
+  if (dropped_) PlaceList();
+  RedrawList();
+  return 0;
+}
+
+LRESULT ComboBox::OnSetCurSel(WPARAM wParam, LPARAM) {
+  const int index = SignedArgument(wParam);
+  Select(index);
+  return selected_ == index ? index : CB_ERR;
+}
+
+LRESULT ComboBox::OnGetLBText(WPARAM wParam, LPARAM buffer) {
+  const int index = SignedArgument(wParam);
+  if (!ValidIndex(index)) return CB_ERR;
+  const std::string& item = items_[static_cast<std::size_t>(index)];
+  if (char* out = reinterpret_cast<char*>(buffer)) {
+    std::copy(item.begin(), item.end(), out);
+    out[item.size()] = '\0';
+  }
+  return static_cast<LRESULT>(item.size());
+}
+
+LRESULT ComboBox::OnGetLBTextLen(WPARAM wParam, LPARAM) {
+  const int index = SignedArgument(wParam);
+  if (!ValidIndex(index)) return CB_ERR;
+  return static_cast<LRESULT>(items_[static_cast<std::size_t>(index)].size());
+}
+
+LRESULT ComboBox::OnFindString(WPARAM after, LPARAM prefix) {
+  return FindPrefix(SignedArgument(after), TextArgument(prefix));
+}
+
+LRESULT ComboBox::OnShowDropDown(WPARAM show, LPARAM) {
+  if (show) {
+    OpenList();
+  } else {
+    CloseList();
+  }
+  return 1;
+}
+
+LRESULT ComboBox::OnSetItemHeight(WPARAM which, LPARAM height) {
+  if (SignedArgument(height) <= 0) return CB_ERR;
+  if (SignedArgument(which) < 0) return 0;  // the field's own height follows the window
+  itemHeight_ = SignedArgument(height);
+  if (dropped_) PlaceList();
+  RedrawList();
+  return 0;
+}
+
+LRESULT ComboBox::OnGetEditSel(WPARAM start, LPARAM end) {
+  return edit_ ? SendMessage(edit_, EM_GETSEL, start, end) : CB_ERR;
+}
+
+// lParam holds the start and the end as signed 16-bit halves.
+LRESULT ComboBox::OnSetEditSel(WPARAM, LPARAM range) {
+  if (!edit_) return CB_ERR;
+  const auto halves = static_cast<std::uintptr_t>(range);
+  SendMessage(edit_, EM_SETSEL, static_cast<WPARAM>(static_cast<std::int16_t>(LOWORD(halves))),
+              static_cast<LPARAM>(static_cast<std::int16_t>(HIWORD(halves))));
+  return 1;
+}
+
+LRESULT ComboBox::OnLimitText(WPARAM limit, LPARAM) {
+  if (edit_) SendMessage(edit_, EM_LIMITTEXT, limit, 0);
+  return 1;
 }
 
 // ---- The drop-down list
 
-// The scroll bar of a long list, inside the list's one-pixel frame.
-RECT ScrollBarRect(HWND list) {
-  RECT client;
-  GetClientRect(list, client);
-  return RECT{client.right - 1 - ButtonWidth(), client.top + 1, client.right - 1,
-              client.bottom - 1};
+int ComboBox::ItemAt(POINT point) const {
+  if (Scrolls() && point.x >= ScrollBarRect(list_).left) return -1;
+  if (point.y < 1) return -1;
+  const int index = top_ + (point.y - 1) / ItemHeight();
+  if (index >= Count() || index >= top_ + VisibleRows()) return -1;
+  return index;
 }
 
-int ItemAt(HWND list, const ComboState& state, POINT point) {
-  if (Scrolls(state) && point.x >= ScrollBarRect(list).left) return -1;
-  if (point.y < 1) return -1;
-  const int index = state.top + (point.y - 1) / ItemHeight(state);
-  if (index >= Count(state) || index >= state.top + VisibleRows(state)) return -1;
-  return index;
+// The pointer highlights the item under it.
+void ComboBox::HighlightAt(POINT point) {
+  const int index = ItemAt(point);
+  if (index >= 0 && index != hot_) {
+    hot_ = index;
+    RedrawList();
+  }
 }
 
 // A press on the scroll bar: the arrows step one item, the track above or below the thumb a
 // page.
-void ScrollBarPress(HWND list, ComboState& state, POINT point) {
-  const RECT bar = ScrollBarRect(list);
+void ComboBox::ScrollBarPress(POINT point) {
+  const RECT bar = ScrollBarRect(list_);
   const int arrow = std::min(bar.Width(), bar.Height() / 2);
-  const int rows = VisibleRows(state);
+  const int rows = VisibleRows();
   if (point.y < bar.top + arrow) {
-    ScrollTo(state, state.top - 1);
+    ScrollTo(top_ - 1);
   } else if (point.y >= bar.bottom - arrow) {
-    ScrollTo(state, state.top + 1);
+    ScrollTo(top_ + 1);
   } else {
     const int track = bar.Height() - 2 * arrow;
-    const int thumbTop = bar.top + arrow + track * state.top / std::max(1, Count(state));
-    ScrollTo(state, point.y < thumbTop ? state.top - rows : state.top + rows);
+    const int thumbTop = bar.top + arrow + track * top_ / std::max(1, Count());
+    ScrollTo(point.y < thumbTop ? top_ - rows : top_ + rows);
   }
 }
 
-void PaintScrollBar(HDC dc, HWND list, const ComboState& state) {
-  const RECT bar = ScrollBarRect(list);
+LRESULT ComboBox::OnListLButtonDown(WPARAM, LPARAM lParam) {
+  RECT client;
+  GetClientRect(list_, client);
+  const POINT point = MousePoint(lParam);
+  if (!client.Contains(point)) {
+    // A press outside closes the list; on the combo box's own button it does no more.
+    CloseList();
+  } else if (Scrolls() && point.x >= ScrollBarRect(list_).left) {
+    ScrollBarPress(point);
+  } else {
+    HighlightAt(point);
+  }
+  return 0;
+}
+
+LRESULT ComboBox::OnListMouseMove(WPARAM, LPARAM lParam) {
+  RECT client;
+  GetClientRect(list_, client);
+  const POINT point = MousePoint(lParam);
+  if (client.Contains(point)) HighlightAt(point);
+  return 0;
+}
+
+LRESULT ComboBox::OnListLButtonUp(WPARAM, LPARAM lParam) {
+  if (buttonDown_) {
+    buttonDown_ = false;
+    InvalidateRect(window(), nullptr, true);
+  }
+  RECT client;
+  GetClientRect(list_, client);
+  const POINT point = MousePoint(lParam);
+  if (!client.Contains(point)) return 0;
+  const int index = ItemAt(point);
+  if (index < 0) return 0;
+  UserSelect(index);
+  if (IsWindow(window())) CloseList();
+  return 0;
+}
+
+LRESULT ComboBox::OnListCaptureChanged(WPARAM, LPARAM) {
+  if (dropped_ && !closing_) CloseList();
+  return 0;
+}
+
+void ComboBox::PaintScrollBar(HDC dc) const {
+  const RECT bar = ScrollBarRect(list_);
   gfx::FillRect(dc, bar, gfx::GetSysColorBrush(gfx::COLOR_SCROLLBAR));
   const int arrow = std::min(bar.Width(), bar.Height() / 2);
   const int track = bar.Height() - 2 * arrow;
-  const int count = std::max(1, Count(state));
+  const int count = std::max(1, Count());
   RECT up{bar.left, bar.top, bar.right, bar.top + arrow};
   RECT down{bar.left, bar.bottom - arrow, bar.right, bar.bottom};
-  RECT thumb{bar.left, bar.top + arrow + track * state.top / count, bar.right,
-             bar.top + arrow + track * (state.top + VisibleRows(state)) / count};
+  RECT thumb{bar.left, bar.top + arrow + track * top_ / count, bar.right,
+             bar.top + arrow + track * (top_ + VisibleRows()) / count};
   for (RECT* box : {&up, &down, &thumb}) {
     RECT inside = *box;
     gfx::DrawFrameControl(dc, inside, gfx::DFC_BUTTON, gfx::DFCS_BUTTONPUSH);
@@ -637,107 +838,52 @@ void PaintScrollBar(HDC dc, HWND list, const ComboState& state) {
   gfx::SelectObject(dc, oldPen);
 }
 
-void PaintList(HWND list, ComboState& state) {
+LRESULT ComboBox::OnListPaint(WPARAM, LPARAM) {
   PAINTSTRUCT paint;
-  HDC dc = BeginPaint(list, paint);
-  if (!dc) return;
+  HDC dc = BeginPaint(list_, paint);
+  if (!dc) return 0;
   RECT client;
-  GetClientRect(list, client);
+  GetClientRect(list_, client);
   gfx::FrameRect(dc, client, gfx::GetStockObject(gfx::BLACK_BRUSH));
   RECT inside = client.Inflate(-1, -1);
-  if (Scrolls(state)) inside.right = ScrollBarRect(list).left;
+  if (Scrolls()) inside.right = ScrollBarRect(list_).left;
   gfx::FillRect(dc, inside, gfx::GetSysColorBrush(gfx::COLOR_WINDOW));
   gfx::SaveDC(dc);
   gfx::IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
-  gfx::SelectObject(dc, FontOf(state));
+  gfx::SelectObject(dc, Font());
   gfx::SetBkMode(dc, gfx::TRANSPARENT);
-  const int height = ItemHeight(state);
-  for (int i = state.top; i < Count(state); ++i) {
-    const int top = inside.top + (i - state.top) * height;
+  const int height = ItemHeight();
+  for (int i = top_; i < Count(); ++i) {
+    const int top = inside.top + (i - top_) * height;
     if (top >= inside.bottom) break;
     RECT row{inside.left, top, inside.right, top + height};
-    const bool highlighted = i == state.hot;
+    const bool highlighted = i == hot_;
     if (highlighted) gfx::FillRect(dc, row, gfx::GetSysColorBrush(gfx::COLOR_HIGHLIGHT));
     gfx::SetTextColor(
         dc, gfx::GetSysColor(highlighted ? gfx::COLOR_HIGHLIGHTTEXT : gfx::COLOR_WINDOWTEXT));
     RECT text{row.left + 2, row.top, row.right - 2, row.bottom};
-    gfx::DrawTextA(dc, state.items[static_cast<std::size_t>(i)], text,
+    gfx::DrawTextA(dc, items_[static_cast<std::size_t>(i)], text,
                    gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
   }
   gfx::RestoreDC(dc, -1);
-  if (Scrolls(state)) PaintScrollBar(dc, list, state);
-  EndPaint(list, paint);
+  if (Scrolls()) PaintScrollBar(dc);
+  EndPaint(list_, paint);
+  return 0;
 }
 
+// The drop-down list's procedure: its messages go to the combo box that made it, while that
+// holds it.
 LRESULT ListProc(HWND list, unsigned message, WPARAM wParam, LPARAM lParam) {
-  auto owner = ListOwners().find(list);
-  HWND combo = owner == ListOwners().end() ? nullptr : owner->second;
-  ComboState* state = combo ? States().Find(combo) : nullptr;
-  if (!state) return DefWindowProc(list, message, wParam, lParam);
-  RECT client;
-  GetClientRect(list, client);
-  switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      const POINT point = MousePoint(lParam);
-      if (!client.Contains(point)) {
-        // A press outside closes the list; on the combo box's own button it does no more.
-        CloseList(combo, *state);
-        return 0;
-      }
-      if (Scrolls(*state) && point.x >= ScrollBarRect(list).left) {
-        ScrollBarPress(list, *state, point);
-        return 0;
-      }
-      const int index = ItemAt(list, *state, point);
-      if (index >= 0 && index != state->hot) {
-        state->hot = index;
-        RedrawList(*state);
-      }
-      return 0;
-    }
-    case WM_MOUSEMOVE: {
-      const POINT point = MousePoint(lParam);
-      if (!client.Contains(point)) return 0;
-      const int index = ItemAt(list, *state, point);
-      if (index >= 0 && index != state->hot) {
-        state->hot = index;
-        RedrawList(*state);
-      }
-      return 0;
-    }
-    case WM_LBUTTONUP: {
-      if (state->buttonDown) {
-        state->buttonDown = false;
-        InvalidateRect(combo, nullptr, true);
-      }
-      const POINT point = MousePoint(lParam);
-      if (!client.Contains(point)) return 0;
-      const int index = ItemAt(list, *state, point);
-      if (index < 0) return 0;
-      UserSelect(combo, *state, index);
-      if (States().Find(combo)) CloseList(combo, *state);
-      return 0;
-    }
-    case WM_CAPTURECHANGED:
-      if (state->dropped && !state->closing) CloseList(combo, *state);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      PaintList(list, *state);
-      return 0;
-    default:
-      return DefWindowProc(list, message, wParam, lParam);
-  }
+  const auto* part = FindData<ListPart>(list);
+  ComboBox* box = part ? FindData<ComboBox>(part->combo) : nullptr;
+  if (!box || !box->Owns(list)) return DefWindowProc(list, message, wParam, lParam);
+  return Dispatch(*box, ComboBox::ListMessages(), list, message, wParam, lParam);
 }
 
 }  // namespace
 
 void RegisterComboBoxClasses() {
-  RegisterClass({"COMBOBOX", CS_DBLCLKS, ComboProc});  // false when it is there already
+  RegisterClass({"COMBOBOX", CS_DBLCLKS, ControlProc<ComboBox>});  // false when it is there already
   RegisterClass({std::string(kComboListClass), 0, ListProc});
 }
 

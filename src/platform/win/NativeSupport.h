@@ -1,11 +1,12 @@
 #pragma once
-// Helpers shared by the native control classes (Button.cpp, Edit.cpp, ComboBox.cpp): per-window
-// state, the text messages' buffers, notifications to the parent and the default control font.
+// Helpers shared by the native control classes (Button.cpp, Edit.cpp, ComboBox.cpp, PopupMenu.cpp):
+// per-window objects and their message maps, the text messages' buffers, notifications to the
+// parent and the default control font.
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,24 +16,63 @@
 
 namespace pw::win::native {
 
-// State of each window of one class, made on first use and dropped at WM_NCDESTROY.
-template <typename State>
-class StateTable {
+// ---- Per-window objects and message maps
+//
+// Each window of a native class owns one object of the class (its window data) that holds the
+// window's state and has one member function per message it handles; a table of message ->
+// member function (the class's message map) is the dispatch.
+
+// The window's data when it is a T, else null.
+template <typename T>
+T* FindData(HWND window) {
+  return dynamic_cast<T*>(GetWindowData(window));
+}
+
+// The base of a native class's per-window object.
+class NativeWindow : public WindowData {
  public:
-  State& Get(HWND window) {
-    auto& slot = states_[window];
-    if (!slot) slot = std::make_unique<State>();
-    return *slot;
+  explicit NativeWindow(HWND window) : window_(window) {}
+  HWND window() const { return window_; }
+
+ protected:
+  LRESULT Default(unsigned message, WPARAM wParam, LPARAM lParam) const {
+    return DefWindowProc(window_, message, wParam, lParam);
   }
-  State* Find(HWND window) {
-    auto it = states_.find(window);
-    return it == states_.end() ? nullptr : it->second.get();
-  }
-  void Drop(HWND window) { states_.erase(window); }
 
  private:
-  std::map<HWND, std::unique_ptr<State>> states_;
+  HWND window_;
 };
+
+// One line of a message map: the member function that handles a message.
+template <typename Control>
+struct MessageHandler {
+  unsigned message;
+  LRESULT (Control::*handle)(WPARAM, LPARAM);
+};
+template <typename Control>
+using MessageMap = std::span<const MessageHandler<Control>>;
+
+// Hands a message for `window` to its handler in the map; messages without one go to
+// DefWindowProc.
+template <typename Control>
+LRESULT Dispatch(Control& control, MessageMap<Control> map, HWND window, unsigned message,
+                 WPARAM wParam, LPARAM lParam) {
+  for (const MessageHandler<Control>& entry : map) {
+    if (entry.message == message) return (control.*entry.handle)(wParam, lParam);
+  }
+  return DefWindowProc(window, message, wParam, lParam);
+}
+
+// The window procedure of a class whose windows each own a Control, made on the window's first
+// message (WM_CREATE) and freed with the window; Control::Messages() is the class's message map.
+template <typename Control>
+LRESULT ControlProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
+  WindowData* data = GetWindowData(window);
+  if (!data) data = SetWindowData(window, std::make_unique<Control>(window));
+  auto* control = dynamic_cast<Control*>(data);
+  if (!control) return DefWindowProc(window, message, wParam, lParam);
+  return Dispatch(*control, Control::Messages(), window, message, wParam, lParam);
+}
 
 // WM_SETTEXT and the string messages carry a NUL-terminated narrow string in lParam.
 inline std::string_view TextArgument(LPARAM lParam) {

@@ -1,10 +1,11 @@
 // Pop-up menus: layout, painting, mouse and keys. One menu is open at a time; its window is made
-// when it opens and destroyed when it closes.
+// when it opens, holds the menu's state, and is destroyed when it closes.
 
 #include "platform/win/PopupMenu.h"
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -17,32 +18,18 @@
 namespace pw::win {
 namespace {
 
+using native::Dispatch;
+using native::FindData;
+using native::MessageHandler;
+using native::MessageMap;
 using native::MousePoint;
+using native::NativeWindow;
 
 constexpr int kBorder = 3;        // the raised edge and a pixel of menu colour
 constexpr int kCheckColumn = 17;  // left of the text, where check marks would go
 constexpr int kRightMargin = 17;  // right of the text, where submenu arrows would go
 constexpr int kMinItemHeight = 17;
 constexpr int kSeparatorHeight = 9;
-
-struct OpenMenu {
-  HWND window = nullptr;
-  HWND owner = nullptr;
-  std::vector<MenuItem> items;
-  std::vector<RECT> rows;  // client coordinates
-  int hot = -1;
-  bool closing = false;
-};
-
-std::optional<OpenMenu>& Menu() {
-  static std::optional<OpenMenu> menu;
-  return menu;
-}
-
-OpenMenu* MenuOf(HWND window) {
-  auto& menu = Menu();
-  return menu && menu->window == window ? &*menu : nullptr;
-}
 
 // The menu font: Tahoma at 8 points, as the system's menus use.
 gfx::HFONT MenuFont() {
@@ -73,15 +60,20 @@ char Mnemonic(std::string_view text) {
   return 0;
 }
 
-// Lays the items out from the top; returns the client size.
-SIZE Layout(OpenMenu& menu) {
+struct MenuLayout {
+  std::vector<RECT> rows;  // client coordinates
+  SIZE size;               // of the client area
+};
+
+// Lays the items out from the top.
+MenuLayout Layout(const std::vector<MenuItem>& items) {
   HDC dc = gfx::CreateCompatibleDC(nullptr);
   gfx::SelectObject(dc, MenuFont());
   gfx::TEXTMETRIC metrics;
   gfx::GetTextMetrics(dc, metrics);
   const int itemHeight = std::max(kMinItemHeight, metrics.height + 4);
   int widest = 0;
-  for (const MenuItem& item : menu.items) {
+  for (const MenuItem& item : items) {
     if (IsSeparator(item)) continue;
     RECT box{0, 0, 0, 0};
     gfx::DrawTextA(dc, item.text, box, gfx::DT_LEFT | gfx::DT_SINGLELINE | gfx::DT_CALCRECT);
@@ -89,197 +81,269 @@ SIZE Layout(OpenMenu& menu) {
   }
   gfx::DeleteDC(dc);
   const int width = 2 * kBorder + kCheckColumn + widest + kRightMargin;
+  MenuLayout layout;
   int y = kBorder;
-  menu.rows.clear();
-  for (const MenuItem& item : menu.items) {
+  for (const MenuItem& item : items) {
     const int height = IsSeparator(item) ? kSeparatorHeight : itemHeight;
-    menu.rows.push_back(RECT{kBorder, y, width - kBorder, y + height});
+    layout.rows.push_back(RECT{kBorder, y, width - kBorder, y + height});
     y += height;
   }
-  return SIZE{width, y + kBorder};
+  layout.size = SIZE{width, y + kBorder};
+  return layout;
+}
+
+// An open menu's window: the items, their rows and the highlight, and one handler per message.
+class MenuWindow final : public NativeWindow {
+ public:
+  MenuWindow(HWND window, HWND owner, std::vector<MenuItem> items, std::vector<RECT> rows)
+      : NativeWindow(window), owner_(owner), items_(std::move(items)), rows_(std::move(rows)) {}
+  static MessageMap<MenuWindow> Messages();
+
+  HWND owner() const { return owner_; }
+  const std::vector<MenuItem>& items() const { return items_; }
+  const std::vector<RECT>& rows() const { return rows_; }
+  int hot() const { return hot_; }
+  bool closing() const { return closing_; }
+  // The next selectable item from the highlighted one in a direction, wrapping round.
+  void Step(int direction);
+  // Closes the menu; sends the owner the chosen item's id, when there is one.
+  void Close(std::optional<unsigned> choice);
+
+ private:
+  LRESULT OnMouseActivate(WPARAM, LPARAM) { return MA_NOACTIVATE; }
+  LRESULT OnMouseMove(WPARAM, LPARAM lParam);
+  LRESULT OnButtonDown(WPARAM, LPARAM lParam);
+  LRESULT OnButtonUp(WPARAM, LPARAM lParam);
+  LRESULT OnKeyDown(WPARAM key, LPARAM);
+  LRESULT OnSysKeyDown(WPARAM, LPARAM);
+  LRESULT OnChar(WPARAM code, LPARAM);
+  LRESULT OnCaptureChanged(WPARAM, LPARAM);
+  LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+  LRESULT OnPaint(WPARAM, LPARAM);
+
+  bool InClient(POINT point) const;
+  int ItemAt(POINT point) const;
+  void Highlight(int index);
+  void Choose(int index);
+  void PaintItem(HDC dc, std::size_t index) const;
+
+  HWND owner_;
+  std::vector<MenuItem> items_;
+  std::vector<RECT> rows_;
+  int hot_ = -1;
+  bool closing_ = false;
+};
+
+MessageMap<MenuWindow> MenuWindow::Messages() {
+  static constexpr MessageHandler<MenuWindow> kMap[] = {
+      {WM_MOUSEACTIVATE, &MenuWindow::OnMouseActivate},
+      {WM_MOUSEMOVE, &MenuWindow::OnMouseMove},
+      {WM_LBUTTONDOWN, &MenuWindow::OnButtonDown},
+      {WM_LBUTTONDBLCLK, &MenuWindow::OnButtonDown},
+      {WM_RBUTTONDOWN, &MenuWindow::OnButtonDown},
+      {WM_LBUTTONUP, &MenuWindow::OnButtonUp},
+      {WM_RBUTTONUP, &MenuWindow::OnButtonUp},
+      {WM_KEYDOWN, &MenuWindow::OnKeyDown},
+      {WM_SYSKEYDOWN, &MenuWindow::OnSysKeyDown},
+      {WM_CHAR, &MenuWindow::OnChar},
+      {WM_CAPTURECHANGED, &MenuWindow::OnCaptureChanged},
+      {WM_ERASEBKGND, &MenuWindow::OnEraseBackground},
+      {WM_PAINT, &MenuWindow::OnPaint},
+  };
+  return kMap;
+}
+
+// The open menu: the menu window among the top-level windows that is not closing (one menu is
+// open at a time), or null.
+MenuWindow* OpenMenu() {
+  for (HWND window : GetTopLevelWindows()) {
+    MenuWindow* menu = FindData<MenuWindow>(window);
+    if (menu && !menu->closing()) return menu;
+  }
+  return nullptr;
+}
+
+// A menu window has its object from the moment TrackPopupMenu made it; a closing menu handles
+// nothing more.
+LRESULT MenuProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
+  MenuWindow* menu = FindData<MenuWindow>(window);
+  if (!menu || menu->closing()) return DefWindowProc(window, message, wParam, lParam);
+  return Dispatch(*menu, MenuWindow::Messages(), window, message, wParam, lParam);
+}
+
+// ---- Highlight and choice
+
+bool MenuWindow::InClient(POINT point) const {
+  RECT client;
+  GetClientRect(window(), client);
+  return client.Contains(point);
 }
 
 // The selectable item under a client point, -1 when none.
-int ItemAt(const OpenMenu& menu, POINT point) {
-  for (std::size_t i = 0; i < menu.rows.size(); ++i) {
-    if (menu.rows[i].Contains(point)) return Selectable(menu.items[i]) ? static_cast<int>(i) : -1;
+int MenuWindow::ItemAt(POINT point) const {
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].Contains(point)) return Selectable(items_[i]) ? static_cast<int>(i) : -1;
   }
   return -1;
 }
 
-void Highlight(OpenMenu& menu, int index) {
-  if (index == menu.hot) return;
-  menu.hot = index;
-  InvalidateRect(menu.window, nullptr, false);
+void MenuWindow::Highlight(int index) {
+  if (index == hot_) return;
+  hot_ = index;
+  InvalidateRect(window(), nullptr, false);
 }
 
-// The next selectable item from the highlighted one in a direction, wrapping round.
-void Step(OpenMenu& menu, int direction) {
-  const int count = static_cast<int>(menu.items.size());
-  int index = menu.hot;
+void MenuWindow::Step(int direction) {
+  const int count = static_cast<int>(items_.size());
+  int index = hot_;
   for (int tried = 0; tried < count; ++tried) {
     index = index < 0 ? (direction > 0 ? 0 : count - 1) : (index + direction + count) % count;
-    if (Selectable(menu.items[static_cast<std::size_t>(index)])) {
-      Highlight(menu, index);
+    if (Selectable(items_[static_cast<std::size_t>(index)])) {
+      Highlight(index);
       return;
     }
   }
 }
 
-// Closes the open menu; sends the owner the chosen item's id, when there is one.
-void Close(std::optional<unsigned> choice) {
-  auto& menu = Menu();
-  if (!menu || menu->closing) return;
-  menu->closing = true;
-  const HWND window = menu->window;
-  const HWND owner = menu->owner;
-  if (GetKeyboardGrab() == window) SetKeyboardGrab(nullptr);
-  if (GetCapture() == window) ReleaseCapture();
-  menu.reset();
-  DestroyWindow(window);
+void MenuWindow::Close(std::optional<unsigned> choice) {
+  if (closing_) return;
+  closing_ = true;
+  const HWND menu = window();
+  const HWND owner = owner_;
+  if (GetKeyboardGrab() == menu) SetKeyboardGrab(nullptr);
+  if (GetCapture() == menu) ReleaseCapture();
+  DestroyWindow(menu);  // nothing of this object is used after it
   if (choice && IsWindow(owner)) {
     SendMessage(owner, WM_COMMAND, MAKEWPARAM(static_cast<int>(*choice), 0), 0);
   }
 }
 
-void Choose(const OpenMenu& menu, int index) {
-  if (index < 0 || index >= static_cast<int>(menu.items.size())) return;
-  const MenuItem& item = menu.items[static_cast<std::size_t>(index)];
+void MenuWindow::Choose(int index) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  const MenuItem& item = items_[static_cast<std::size_t>(index)];
   if (Selectable(item)) Close(item.id);
 }
 
-void Paint(HWND window, const OpenMenu& menu) {
+// ---- Mouse and keys
+
+LRESULT MenuWindow::OnMouseMove(WPARAM, LPARAM lParam) {
+  const POINT point = MousePoint(lParam);
+  Highlight(InClient(point) ? ItemAt(point) : -1);
+  return 0;
+}
+
+// A press outside closes the menu and goes no further.
+LRESULT MenuWindow::OnButtonDown(WPARAM, LPARAM lParam) {
+  if (!InClient(MousePoint(lParam))) Close(std::nullopt);
+  return 0;
+}
+
+LRESULT MenuWindow::OnButtonUp(WPARAM, LPARAM lParam) {
+  const POINT point = MousePoint(lParam);
+  if (InClient(point)) Choose(ItemAt(point));
+  return 0;
+}
+
+LRESULT MenuWindow::OnKeyDown(WPARAM key, LPARAM) {
+  switch (key) {
+    case VK_UP:
+      Step(-1);
+      break;
+    case VK_DOWN:
+      Step(1);
+      break;
+    case VK_HOME:
+      hot_ = -1;
+      Step(1);
+      break;
+    case VK_END:
+      hot_ = -1;
+      Step(-1);
+      break;
+    case VK_RETURN:
+      if (hot_ >= 0) {
+        Choose(hot_);
+      } else {
+        Close(std::nullopt);
+      }
+      break;
+    case VK_ESCAPE:
+      Close(std::nullopt);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+LRESULT MenuWindow::OnSysKeyDown(WPARAM, LPARAM) {
+  Close(std::nullopt);
+  return 0;
+}
+
+// An item's mnemonic chooses it.
+LRESULT MenuWindow::OnChar(WPARAM code, LPARAM) {
+  if (code < 0x20 || code > 0x7E) return 0;
+  const char typed = static_cast<char>(std::tolower(static_cast<int>(code)));
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (Selectable(items_[i]) && Mnemonic(items_[i].text) == typed) {
+      Choose(static_cast<int>(i));
+      break;
+    }
+  }
+  return 0;
+}
+
+LRESULT MenuWindow::OnCaptureChanged(WPARAM, LPARAM) {
+  Close(std::nullopt);
+  return 0;
+}
+
+// ---- Painting
+
+void MenuWindow::PaintItem(HDC dc, std::size_t index) const {
+  constexpr unsigned kFlags = gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE;
+  const MenuItem& item = items_[index];
+  const RECT row = rows_[index];
+  if (IsSeparator(item)) {
+    // An etched line across the middle.
+    const int y = row.top + row.Height() / 2 - 1;
+    RECT dark{row.left + 1, y, row.right - 1, y + 1};
+    RECT light{row.left + 1, y + 1, row.right - 1, y + 2};
+    gfx::FillRect(dc, dark, gfx::GetSysColorBrush(gfx::COLOR_BTNSHADOW));
+    gfx::FillRect(dc, light, gfx::GetSysColorBrush(gfx::COLOR_BTNHIGHLIGHT));
+    return;
+  }
+  RECT text{row.left + kCheckColumn, row.top, row.right - kRightMargin, row.bottom};
+  if (static_cast<int>(index) == hot_) {
+    gfx::FillRect(dc, row, gfx::GetSysColorBrush(gfx::COLOR_HIGHLIGHT));
+    gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_HIGHLIGHTTEXT));
+  } else if (!item.enabled) {
+    // Disabled items are embossed: a light copy below right of the grey text.
+    RECT shifted = text.Offset(1, 1);
+    gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_BTNHIGHLIGHT));
+    gfx::DrawTextA(dc, item.text, shifted, kFlags);
+    gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_BTNSHADOW));
+  } else {
+    gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_MENUTEXT));
+  }
+  gfx::DrawTextA(dc, item.text, text, kFlags);
+}
+
+LRESULT MenuWindow::OnPaint(WPARAM, LPARAM) {
   PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, paint);
-  if (!dc) return;
+  HDC dc = BeginPaint(window(), paint);
+  if (!dc) return 0;
   RECT client;
-  GetClientRect(window, client);
+  GetClientRect(window(), client);
   gfx::FillRect(dc, client, gfx::GetSysColorBrush(gfx::COLOR_MENU));
   RECT edge = client;
   gfx::DrawEdge(dc, edge, gfx::EDGE_RAISED, gfx::BF_RECT);
   gfx::SelectObject(dc, MenuFont());
   gfx::SetBkMode(dc, gfx::TRANSPARENT);
-  constexpr unsigned kFlags = gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE;
-  for (std::size_t i = 0; i < menu.items.size(); ++i) {
-    const MenuItem& item = menu.items[i];
-    const RECT row = menu.rows[i];
-    if (IsSeparator(item)) {
-      // An etched line across the middle.
-      const int y = row.top + row.Height() / 2 - 1;
-      RECT dark{row.left + 1, y, row.right - 1, y + 1};
-      RECT light{row.left + 1, y + 1, row.right - 1, y + 2};
-      gfx::FillRect(dc, dark, gfx::GetSysColorBrush(gfx::COLOR_BTNSHADOW));
-      gfx::FillRect(dc, light, gfx::GetSysColorBrush(gfx::COLOR_BTNHIGHLIGHT));
-      continue;
-    }
-    RECT text{row.left + kCheckColumn, row.top, row.right - kRightMargin, row.bottom};
-    if (static_cast<int>(i) == menu.hot) {
-      gfx::FillRect(dc, row, gfx::GetSysColorBrush(gfx::COLOR_HIGHLIGHT));
-      gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_HIGHLIGHTTEXT));
-    } else if (!item.enabled) {
-      // Disabled items are embossed: a light copy below right of the grey text.
-      RECT shifted = text.Offset(1, 1);
-      gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_BTNHIGHLIGHT));
-      gfx::DrawTextA(dc, item.text, shifted, kFlags);
-      gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_BTNSHADOW));
-    } else {
-      gfx::SetTextColor(dc, gfx::GetSysColor(gfx::COLOR_MENUTEXT));
-    }
-    gfx::DrawTextA(dc, item.text, text, kFlags);
-  }
-  EndPaint(window, paint);
-}
-
-bool OnKey(OpenMenu& menu, WPARAM key) {
-  switch (key) {
-    case VK_UP:
-      Step(menu, -1);
-      return true;
-    case VK_DOWN:
-      Step(menu, 1);
-      return true;
-    case VK_HOME:
-      menu.hot = -1;
-      Step(menu, 1);
-      return true;
-    case VK_END:
-      menu.hot = -1;
-      Step(menu, -1);
-      return true;
-    case VK_RETURN:
-      if (menu.hot >= 0) {
-        Choose(menu, menu.hot);
-      } else {
-        Close(std::nullopt);
-      }
-      return true;
-    case VK_ESCAPE:
-      Close(std::nullopt);
-      return true;
-    default:
-      return false;
-  }
-}
-
-void OnChar(const OpenMenu& menu, WPARAM code) {
-  if (code < 0x20 || code > 0x7E) return;
-  const char typed = static_cast<char>(std::tolower(static_cast<int>(code)));
-  for (std::size_t i = 0; i < menu.items.size(); ++i) {
-    if (Selectable(menu.items[i]) && Mnemonic(menu.items[i].text) == typed) {
-      Choose(menu, static_cast<int>(i));
-      return;
-    }
-  }
-}
-
-LRESULT MenuProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
-  OpenMenu* menu = MenuOf(window);
-  if (!menu) return DefWindowProc(window, message, wParam, lParam);
-  RECT client;
-  GetClientRect(window, client);
-  switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_MOUSEMOVE: {
-      const POINT point = MousePoint(lParam);
-      Highlight(*menu, client.Contains(point) ? ItemAt(*menu, point) : -1);
-      return 0;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-      // A press outside closes the menu and goes no further.
-      if (!client.Contains(MousePoint(lParam))) Close(std::nullopt);
-      return 0;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP: {
-      const POINT point = MousePoint(lParam);
-      if (client.Contains(point)) Choose(*menu, ItemAt(*menu, point));
-      return 0;
-    }
-    case WM_KEYDOWN:
-      OnKey(*menu, wParam);
-      return 0;
-    case WM_SYSKEYDOWN:
-      Close(std::nullopt);
-      return 0;
-    case WM_CHAR:
-      OnChar(*menu, wParam);
-      return 0;
-    case WM_CAPTURECHANGED:
-      if (!menu->closing) Close(std::nullopt);
-      return 0;
-    case WM_NCDESTROY:
-      if (!menu->closing) Menu().reset();
-      return DefWindowProc(window, message, wParam, lParam);
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(window, *menu);
-      return 0;
-    default:
-      return DefWindowProc(window, message, wParam, lParam);
-  }
+  for (std::size_t i = 0; i < items_.size(); ++i) PaintItem(dc, i);
+  EndPaint(window(), paint);
+  return 0;
 }
 
 }  // namespace
@@ -296,10 +360,8 @@ HWND TrackPopupMenu(const std::vector<MenuItem>& items, POINT screen, HWND owner
                     bool highlightFirst) {
   EndMenu();
   if (items.empty() || !IsWindow(owner)) return nullptr;
-  OpenMenu opening;
-  opening.owner = owner;
-  opening.items = items;
-  const SIZE size = Layout(opening);
+  MenuLayout layout = Layout(items);
+  const SIZE size = layout.size;
   // Kept on the screen: to the left of or above the point where it would run over the edge.
   const int screenWidth = gfx::GetSystemMetrics(gfx::SM_CXSCREEN);
   const int screenHeight = gfx::GetSystemMetrics(gfx::SM_CYSCREEN);
@@ -307,16 +369,16 @@ HWND TrackPopupMenu(const std::vector<MenuItem>& items, POINT screen, HWND owner
   int y = screen.y;
   if (x + size.cx > screenWidth && x - size.cx >= 0) x -= size.cx;
   if (y + size.cy > screenHeight && y - size.cy >= 0) y -= size.cy;
-  Menu() = std::move(opening);
   HWND window =
       CreateWindowEx(WS_EX_TOPMOST, kPopupMenuClass, "", WS_POPUP, x, y, size.cx, size.cy, owner);
-  if (!window) {
-    Menu().reset();
+  if (!window) return nullptr;
+  auto* menu = static_cast<MenuWindow*>(SetWindowData(
+      window, std::make_unique<MenuWindow>(window, owner, items, std::move(layout.rows))));
+  if (!menu) {
+    DestroyWindow(window);
     return nullptr;
   }
-  OpenMenu& menu = *Menu();
-  menu.window = window;
-  if (highlightFirst) Step(menu, 1);
+  if (highlightFirst) menu->Step(1);
   ShowWindow(window, SW_SHOWNA);
   SetCapture(window);
   SetKeyboardGrab(window);
@@ -324,37 +386,37 @@ HWND TrackPopupMenu(const std::vector<MenuItem>& items, POINT screen, HWND owner
 }
 
 HWND GetOpenMenu() {
-  const auto& menu = Menu();
-  return menu ? menu->window : nullptr;
+  const MenuWindow* menu = OpenMenu();
+  return menu ? menu->window() : nullptr;
 }
 
 HWND GetMenuOwner() {
-  const auto& menu = Menu();
-  return menu ? menu->owner : nullptr;
+  const MenuWindow* menu = OpenMenu();
+  return menu ? menu->owner() : nullptr;
 }
 
 std::vector<MenuItem> GetMenuItems() {
-  const auto& menu = Menu();
-  return menu ? menu->items : std::vector<MenuItem>{};
+  const MenuWindow* menu = OpenMenu();
+  return menu ? menu->items() : std::vector<MenuItem>{};
 }
 
 int GetMenuHighlight() {
-  const auto& menu = Menu();
-  return menu ? menu->hot : -1;
+  const MenuWindow* menu = OpenMenu();
+  return menu ? menu->hot() : -1;
 }
 
 bool GetMenuItemRect(int index, RECT& screenRect) {
-  const auto& menu = Menu();
-  if (!menu || index < 0 || index >= static_cast<int>(menu->rows.size())) return false;
-  const RECT row = menu->rows[static_cast<std::size_t>(index)];
+  const MenuWindow* menu = OpenMenu();
+  if (!menu || index < 0 || index >= static_cast<int>(menu->rows().size())) return false;
+  const RECT row = menu->rows()[static_cast<std::size_t>(index)];
   POINT topLeft{row.left, row.top};
-  ClientToScreen(menu->window, topLeft);
+  ClientToScreen(menu->window(), topLeft);
   screenRect = RECT{topLeft.x, topLeft.y, topLeft.x + row.Width(), topLeft.y + row.Height()};
   return true;
 }
 
 void EndMenu() {
-  Close(std::nullopt);
+  if (MenuWindow* menu = OpenMenu()) menu->Close(std::nullopt);
 }
 
 }  // namespace pw::win

@@ -332,6 +332,20 @@ LRESULT CallWindowProc(const WindowProc& proc, HWND window, unsigned message, WP
   return proc(window, message, wParam, lParam);
 }
 
+// ---- Per-window data
+
+WindowData* GetWindowData(HWND window) {
+  const Window* w = Live(window);
+  return w ? w->data.get() : nullptr;
+}
+
+WindowData* SetWindowData(HWND window, std::unique_ptr<WindowData> data) {
+  Window* w = Live(window);
+  if (!w || w->data) return nullptr;
+  w->data = std::move(data);
+  return w->data.get();
+}
+
 // ---- Attributes
 
 HWND GetParent(HWND window) {

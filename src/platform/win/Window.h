@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,6 +83,21 @@ LRESULT DefWindowProc(HWND window, unsigned message, WPARAM wParam, LPARAM lPara
 WindowProc SetWindowProc(HWND window, WindowProc proc);
 LRESULT CallWindowProc(const WindowProc& proc, HWND window, unsigned message, WPARAM wParam,
                        LPARAM lParam);
+
+// ---- Per-window data of a class
+
+// A class's procedure keeps the state of each of its windows in an object the window owns (as a
+// window's extra bytes would hold it). It is freed with the window object, which outlives every
+// message still being handled when the window is destroyed.
+class WindowData {
+ public:
+  virtual ~WindowData() = default;
+};
+// Null when the window is gone or has none.
+WindowData* GetWindowData(HWND window);
+// Gives the window its data; returns it, or null (dropping `data`) when the window is gone or has
+// data already.
+WindowData* SetWindowData(HWND window, std::unique_ptr<WindowData> data);
 
 // ---- Attributes
 

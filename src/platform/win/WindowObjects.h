@@ -29,6 +29,7 @@ struct Window {
   HWND owner = nullptr;        // top-level windows only
   std::vector<HWND> children;  // topmost first
   bool destroying = false;
+  std::unique_ptr<WindowData> data;  // the class procedure's state of this window
 
   // Painting: the invalid part of the client area (client coordinates).
   std::vector<RECT> update;

@@ -347,6 +347,38 @@ TEST_F(ComboBoxTest, DestroyingTheComboBoxTakesItsListAlong) {
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// The parent may destroy the combo box while it reports the user's choice, from the list or
+// from the keyboard: the list closes once (as the focus leaves with the combo box) and nothing
+// more comes from it.
+TEST_F(ComboBoxTest, ParentMayDestroyTheComboBoxWhileItReportsAChoice) {
+  const std::vector<unsigned> expected{CBN_DROPDOWN, CBN_SELCHANGE, CBN_CLOSEUP};
+  Add({"one", "two", "three"});
+  onCommand = [this](const Command& c) {
+    if (c.code == CBN_SELCHANGE) DestroyWindow(combo);
+  };
+  ClickButton();
+  const POINT row = ListRow(1);
+  HWND list = WindowFromPoint(row);
+  ASSERT_NE(list, nullptr);
+  ScreenMouse(WM_LBUTTONDOWN, row);
+  ScreenMouse(WM_LBUTTONUP, row);
+  EXPECT_FALSE(IsWindow(combo));
+  EXPECT_FALSE(IsWindow(list));
+  EXPECT_EQ(Codes(), expected);
+  EXPECT_EQ(GetCapture(), nullptr);
+
+  combo = Create("COMBOBOX", "", CBS_DROPDOWN | CBS_HASSTRINGS, 20, 20, kWidth, kHeight, kId);
+  Add({"one", "two", "three"});
+  commands.clear();
+  SetFocus(combo);
+  Key(VK_F4);
+  ScreenMouse(WM_MOUSEMOVE, ListRow(2));
+  Key(VK_RETURN);
+  EXPECT_FALSE(IsWindow(combo));
+  EXPECT_EQ(Codes(), expected);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(ComboBoxTest, PaintsASunkenFieldWithTheDropButton) {
   EXPECT_EQ(Pixel(combo, 0, 0), gfx::GetSysColor(gfx::COLOR_BTNSHADOW));
   EXPECT_EQ(Pixel(combo, kWidth - 10, 4), gfx::GetSysColor(gfx::COLOR_BTNFACE))

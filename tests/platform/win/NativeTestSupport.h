@@ -37,6 +37,8 @@ class NativeControlTest : public ::testing::Test {
   static constexpr const char* kParentClass = "PwNativeTestParent";
   static inline std::vector<Command> commands;
   static inline std::vector<DRAWITEMSTRUCT> drawn;
+  // Called for each notification after it is recorded (the parent's own reaction).
+  static inline std::function<void(const Command&)> onCommand;
   // Fills the item's rectangle with this colour while drawing an owner-drawn button.
   static inline gfx::COLORREF drawColor = gfx::RGB(255, 0, 0);
 
@@ -58,6 +60,7 @@ class NativeControlTest : public ::testing::Test {
     (void)registered;
     commands.clear();
     drawn.clear();
+    onCommand = nullptr;
     parent =
         CreateWindowEx(0, kParentClass, "Parent", WS_POPUP | WS_VISIBLE, 40, 30, 400, 300, nullptr);
     ASSERT_NE(parent, nullptr);
@@ -66,6 +69,7 @@ class NativeControlTest : public ::testing::Test {
   }
 
   void TearDown() override {
+    onCommand = nullptr;
     if (IsWindow(parent)) DestroyWindow(parent);
     Drain();
     for (unsigned key : {VK_SHIFT, VK_CONTROL, VK_MENU}) {
@@ -78,6 +82,7 @@ class NativeControlTest : public ::testing::Test {
     if (message == WM_COMMAND) {
       commands.push_back(
           {LOWORD(wParam), static_cast<unsigned>(HIWORD(wParam)), reinterpret_cast<HWND>(lParam)});
+      if (onCommand) onCommand(commands.back());
       return 0;
     }
     if (message == WM_DRAWITEM) {

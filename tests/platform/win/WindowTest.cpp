@@ -323,5 +323,41 @@ TEST_F(WindowTest, CloseMessageDestroysByDefault) {
   EXPECT_FALSE(IsWindow(w));
 }
 
+// A class's per-window data: one object per window, not reachable through a dead handle, kept
+// while a message of the window is still being handled and freed once the loop is idle.
+TEST_F(WindowTest, WindowDataLivesAndDiesWithItsWindow) {
+  struct Counted : WindowData {
+    explicit Counted(int& freed) : freed(freed) {}
+    ~Counted() override { ++freed; }
+    int& freed;
+    int value = 0;
+  };
+  int freed = 0;
+  HWND a = Top("a");
+  HWND b = Top("b");
+  auto* data = static_cast<Counted*>(SetWindowData(a, std::make_unique<Counted>(freed)));
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(GetWindowData(a), data);
+  EXPECT_EQ(GetWindowData(b), nullptr) << "each window has its own";
+  EXPECT_EQ(SetWindowData(a, std::make_unique<Counted>(freed)), nullptr) << "set once";
+  EXPECT_EQ(freed, 1) << "the refused object is dropped";
+  EXPECT_EQ(GetWindowData(a), data);
+
+  SetWindowProc(a, [](HWND h, unsigned m, WPARAM wp, LPARAM lp) -> LRESULT {
+    if (m != WM_USER) return DefWindowProc(h, m, wp, lp);
+    auto* own = static_cast<Counted*>(GetWindowData(h));
+    DestroyWindow(h);
+    own->value = 7;  // still alive while this message is handled
+    return own->value;
+  });
+  EXPECT_EQ(SendMessage(a, WM_USER), 7);
+  EXPECT_FALSE(IsWindow(a));
+  EXPECT_EQ(GetWindowData(a), nullptr);
+  EXPECT_EQ(SetWindowData(a, std::make_unique<Counted>(freed)), nullptr)
+      << "a dead window takes none";
+  Drain();
+  EXPECT_EQ(freed, 3);
+}
+
 }  // namespace
 }  // namespace pw::win::testing
