@@ -7,12 +7,13 @@
 
 #include "app/CalculatorForm.h"
 #include "app/ShowcaseForm.h"
+#include "controls/FrameworkContext.h"
 
 namespace {
 
 template <class Form>
 void BM_MakeForm(benchmark::State& state, Form*& reference) {
-  pw::InitializeControls();
+  const pw::FrameworkContext context;
   for (auto _ : state) {
     std::unique_ptr<Form> form(pw::MakeForm<Form>(nullptr, reference));
     benchmark::DoNotOptimize(form.get());

@@ -10,6 +10,7 @@
 #include "GraphicsSupport.h"
 #include "app/CalculatorForm.h"
 #include "app/ShowcaseForm.h"
+#include "controls/FrameworkContext.h"
 #include "convert/Exceptions.h"
 #include "forms/FormLoader.h"
 #include "forms/Stream.h"
@@ -30,11 +31,11 @@ void ReadInto(std::span<const std::uint8_t> bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool initialized = [] {
-    pw::InitializeControls();
     pw::fuzz::AbortOnGlibCriticals();
     return true;
   }();
   (void)initialized;
+  const pw::FrameworkContext context;
   const std::span<const std::uint8_t> bytes(data, size);
   ReadInto<pw::TForm1>(bytes);
   ReadInto<pw::TForm3>(bytes);

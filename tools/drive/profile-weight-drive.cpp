@@ -25,6 +25,7 @@
 #include "controls/Application.h"
 #include "controls/ComboBox.h"
 #include "controls/CustomForm.h"
+#include "controls/FrameworkContext.h"
 #include "controls/RadioButton.h"
 #include "controls/Screen.h"
 #include "controls/WideLabel.h"
@@ -39,8 +40,11 @@ namespace {
 using namespace pw;
 using nlohmann::json;
 
+// The backend of the run's framework context, made in main.
+win::HeadlessBackend* headlessBackend = nullptr;
+
 win::HeadlessBackend& Headless() {
-  return *win::CurrentHeadlessBackend();
+  return *headlessBackend;
 }
 
 void Emit(const json& line) {
@@ -334,8 +338,11 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (win::CurrentHeadlessBackend() == nullptr) return 2;
+  // The code page first: the framework reads it as it starts.
   if (codePage) sys::SetCodePage(*codePage);
+  auto backend = std::make_unique<win::HeadlessBackend>();
+  headlessBackend = backend.get();
+  const FrameworkContext context(std::move(backend));
 
   Session session;
   int endSteps = 0;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/backend/SdlBackend.h"
+#include "platform/win/HeadlessBackend.h"
 
 namespace pw::win {
 namespace {
@@ -15,16 +16,17 @@ bool EnvironmentSet(const char* name) {
 
 }  // namespace
 
-BackendKind ChooseBackend() {
+ChosenBackend ChooseBackend() {
   const char* forced = std::getenv("PW_BACKEND");
-  if (forced != nullptr && std::string_view(forced) == "headless") return BackendKind::kHeadless;
+  if (forced != nullptr && std::string_view(forced) == "headless") {
+    return {BackendKind::kHeadless, std::make_unique<HeadlessBackend>()};
+  }
   if (!EnvironmentSet("DISPLAY") && !EnvironmentSet("WAYLAND_DISPLAY")) {
-    return BackendKind::kHeadless;
+    return {BackendKind::kHeadless, std::make_unique<HeadlessBackend>()};
   }
   auto backend = CreateSdlBackend();
-  if (!backend) return BackendKind::kHeadless;
-  SetBackend(std::move(backend));
-  return BackendKind::kSdl;
+  if (!backend) return {BackendKind::kHeadless, std::make_unique<HeadlessBackend>()};
+  return {BackendKind::kSdl, std::move(backend)};
 }
 
 std::string_view BackendName(BackendKind kind) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/gfx/GdiContext.h"
 #include "platform/win/HeadlessBackend.h"
 #include "platform/win/NativeClasses.h"
 #include "platform/win/WindowObjects.h"
@@ -27,9 +28,8 @@ bool SameName(std::string_view a, std::string_view b) {
 
 std::shared_ptr<const WindowClass> FindClass(std::string_view name) {
   // The native control classes exist before any name is looked up.
-  static bool nativeRegistered = false;
-  if (!nativeRegistered) {
-    nativeRegistered = true;
+  if (!State().nativeRegistered) {
+    State().nativeRegistered = true;
     RegisterNativeClasses();
   }
   for (const auto& c : State().classes)
@@ -120,11 +120,48 @@ Window::~Window() {
   if (surface) gfx::DeleteObject(surface);
 }
 
+namespace {
+
+PlatformContext*& Innermost() {
+  static PlatformContext* context = nullptr;
+  return context;
+}
+
+}  // namespace
+
+PlatformContext::PlatformContext(std::unique_ptr<Backend> backend)
+    : gdi_(std::make_unique<gfx::GdiContext>()),
+      state_(std::make_unique<WindowingState>()),
+      outer_(Innermost()) {
+  state_->backend = backend ? std::move(backend) : std::make_unique<HeadlessBackend>();
+  Innermost() = this;
+}
+
+PlatformContext::~PlatformContext() {
+  // What is left goes as it would on the desktop: owned windows with their owners, children
+  // with their parents, each told with WM_DESTROY and WM_NCDESTROY.
+  while (!state_->topLevels.empty()) {
+    const std::size_t before = state_->topLevels.size();
+    DestroyWindow(state_->topLevels.back());
+    if (state_->topLevels.size() == before) break;
+  }
+  state_->sendDepth = 0;
+  state_->destroyed.clear();
+  state_->windows.clear();
+  state_->backend.reset();
+  state_.reset();
+  gdi_.reset();
+  if (Innermost() == this) Innermost() = outer_;
+}
+
 WindowingState& State() {
-  // Never destroyed: windows hold graphics objects, whose table may be gone at exit.
-  static WindowingState& state = *new WindowingState;
-  if (!state.backend) state.backend = std::make_unique<HeadlessBackend>();
-  return state;
+  if (Innermost() == nullptr) {
+    // For a process that never made one: kept to its end (windows hold graphics objects, whose
+    // table may be gone at exit).
+    static PlatformContext* const process = new PlatformContext;
+    (void)process;
+  }
+  return *Innermost()->state_;
 }
 
 Window* Live(HWND window) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win/Backend.h"
+#include "platform/win/PlatformContext.h"
 #include "platform/win/Window.h"
 
 namespace pw::win {
@@ -86,6 +87,8 @@ struct WindowingState {
   std::uint32_t lastClickTime = 0;
   POINT lastClickPoint;
   bool lastClickValid = false;
+
+  bool nativeRegistered = false;  // the native control classes
 
   std::unique_ptr<Backend> backend;
 };

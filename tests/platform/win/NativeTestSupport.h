@@ -44,18 +44,13 @@ class NativeControlTest : public ::testing::Test {
   HWND parent = nullptr;
 
   void SetUp() override {
-    auto owned = std::make_unique<HeadlessBackend>();
-    backend = owned.get();
-    SetBackend(std::move(owned));
+    backend = &pw::testing::Headless();
     RegisterNativeClasses();
-    static const bool registered = [] {
-      WindowClass c;
-      c.name = kParentClass;
-      c.proc = ParentProc;
-      c.background = gfx::GetSysColorBrush(gfx::COLOR_BTNFACE);
-      return RegisterClass(c);
-    }();
-    (void)registered;
+    WindowClass c;
+    c.name = kParentClass;
+    c.proc = ParentProc;
+    c.background = gfx::GetSysColorBrush(gfx::COLOR_BTNFACE);
+    RegisterClass(c);
     commands.clear();
     drawn.clear();
     parent =
