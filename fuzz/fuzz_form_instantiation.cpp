@@ -14,6 +14,7 @@
 #include "convert/Exceptions.h"
 #include "forms/FormLoader.h"
 #include "forms/Stream.h"
+#include "platform/backend/HeadlessBackend.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return true;
   }();
   (void)initialized;
-  const pw::FrameworkContext context;
+  const pw::FrameworkContext context(std::make_unique<pw::win::HeadlessBackend>());
   const std::span<const std::uint8_t> bytes(data, size);
   ReadInto<pw::TForm1>(bytes);
   ReadInto<pw::TForm3>(bytes);

@@ -16,8 +16,8 @@ namespace pw {
 
 class FrameworkContext {
  public:
-  // Null: the headless backend.
-  explicit FrameworkContext(std::unique_ptr<win::Backend> backend = nullptr);
+  // The backend as the factory (platform/backend/ChooseBackend.h) makes it.
+  explicit FrameworkContext(std::unique_ptr<win::Backend> backend);
   ~FrameworkContext();
   FrameworkContext(const FrameworkContext&) = delete;
   FrameworkContext& operator=(const FrameworkContext&) = delete;

@@ -7,7 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 
 namespace pw::testing {
 

@@ -14,7 +14,7 @@
 #include "platform/gfx/Gdi.h"
 #include "platform/sys/CodePage.h"
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "support/TestContext.h"
 
 namespace pw::testing {

@@ -33,7 +33,7 @@
 #include "platform/gfx/Png.h"
 #include "platform/sys/CodePage.h"
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 
 namespace {
 

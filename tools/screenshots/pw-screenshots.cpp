@@ -16,7 +16,7 @@
 #include "convert/NumberText.h"
 #include "platform/gfx/Png.h"
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 
 namespace {
 

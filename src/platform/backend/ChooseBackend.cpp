@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/backend/SdlBackend.h"
-#include "platform/win/HeadlessBackend.h"
 
 namespace pw::win {
 namespace {
@@ -16,17 +16,20 @@ bool EnvironmentSet(const char* name) {
 
 }  // namespace
 
+std::unique_ptr<Backend> CreateBackend(BackendKind kind) {
+  if (kind == BackendKind::kSdl) return CreateSdlBackend();
+  return std::make_unique<HeadlessBackend>();
+}
+
 ChosenBackend ChooseBackend() {
   const char* forced = std::getenv("PW_BACKEND");
-  if (forced != nullptr && std::string_view(forced) == "headless") {
-    return {BackendKind::kHeadless, std::make_unique<HeadlessBackend>()};
+  const bool headless = (forced != nullptr && std::string_view(forced) == "headless") ||
+                        (!EnvironmentSet("DISPLAY") && !EnvironmentSet("WAYLAND_DISPLAY"));
+  if (!headless) {
+    if (auto backend = CreateBackend(BackendKind::kSdl))
+      return {BackendKind::kSdl, std::move(backend)};
   }
-  if (!EnvironmentSet("DISPLAY") && !EnvironmentSet("WAYLAND_DISPLAY")) {
-    return {BackendKind::kHeadless, std::make_unique<HeadlessBackend>()};
-  }
-  auto backend = CreateSdlBackend();
-  if (!backend) return {BackendKind::kHeadless, std::make_unique<HeadlessBackend>()};
-  return {BackendKind::kSdl, std::move(backend)};
+  return {BackendKind::kHeadless, CreateBackend(BackendKind::kHeadless)};
 }
 
 std::string_view BackendName(BackendKind kind) {

@@ -1,6 +1,8 @@
 #pragma once
-// Picks the display backend for a program: SDL2 when a display is there, else the headless one
-// the windowing stand-in starts with.
+// The factory of display backends: the headless one (tests, scripted sessions, no display) and
+// SDL2 (a real display), and the choice between them for a program. The platform context
+// (win/PlatformContext.h) takes the backend made here. Tools that drive the headless backend
+// themselves (injecting input, moving its clock) make a HeadlessBackend directly.
 
 #include <memory>
 #include <string_view>
@@ -11,9 +13,12 @@ namespace pw::win {
 
 enum class BackendKind { kHeadless, kSdl };
 
+// A backend of that kind; null when SDL's video subsystem does not start.
+std::unique_ptr<Backend> CreateBackend(BackendKind kind);
+
 struct ChosenBackend {
   BackendKind kind = BackendKind::kHeadless;
-  std::unique_ptr<Backend> backend;  // for the platform context (PlatformContext.h)
+  std::unique_ptr<Backend> backend;  // for the platform context
 };
 
 // The SDL2 backend when DISPLAY or WAYLAND_DISPLAY is set and SDL's video subsystem starts;

@@ -5,8 +5,8 @@
 // the platform works on it; a context made inside another hides the outer one until it goes.
 // When it goes, its windows are destroyed (with their messages) and all its objects freed.
 //
-// A program makes one at start (controls/FrameworkContext.h does it for framework programs);
-// tests make a fresh one per test. A process that never makes one gets one on first use.
+// A program makes one at start (controls/FrameworkContext.h does it for framework programs), with
+// the backend the factory (backend/ChooseBackend.h) makes; tests make a fresh one per test.
 
 #include <memory>
 
@@ -21,8 +21,7 @@ struct WindowingState;
 
 class PlatformContext {
  public:
-  // Null: the headless backend.
-  explicit PlatformContext(std::unique_ptr<Backend> backend = nullptr);
+  explicit PlatformContext(std::unique_ptr<Backend> backend);
   ~PlatformContext();
   PlatformContext(const PlatformContext&) = delete;
   PlatformContext& operator=(const PlatformContext&) = delete;

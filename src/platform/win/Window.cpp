@@ -2,11 +2,12 @@
 // z-order, positions, visibility, enabling, focus, activation and capture.
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
 #include "platform/gfx/GdiContext.h"
-#include "platform/win/HeadlessBackend.h"
 #include "platform/win/NativeClasses.h"
 #include "platform/win/WindowObjects.h"
 
@@ -133,7 +134,11 @@ PlatformContext::PlatformContext(std::unique_ptr<Backend> backend)
     : gdi_(std::make_unique<gfx::GdiContext>()),
       state_(std::make_unique<WindowingState>()),
       outer_(Innermost()) {
-  state_->backend = backend ? std::move(backend) : std::make_unique<HeadlessBackend>();
+  if (!backend) {
+    std::fputs("PlatformContext: a backend is needed\n", stderr);
+    std::abort();
+  }
+  state_->backend = std::move(backend);
   Innermost() = this;
 }
 
@@ -156,10 +161,8 @@ PlatformContext::~PlatformContext() {
 
 WindowingState& State() {
   if (Innermost() == nullptr) {
-    // For a process that never made one: kept to its end (windows hold graphics objects, whose
-    // table may be gone at exit).
-    static PlatformContext* const process = new PlatformContext;
-    (void)process;
+    std::fputs("no platform context: a program makes one before it uses windows\n", stderr);
+    std::abort();
   }
   return *Innermost()->state_;
 }
@@ -171,9 +174,6 @@ Window* Live(HWND window) {
   return found == windows.end() ? nullptr : found->second.get();
 }
 
-void SetBackend(std::unique_ptr<Backend> backend) {
-  State().backend = std::move(backend);
-}
 Backend& CurrentBackend() {
   return *State().backend;
 }

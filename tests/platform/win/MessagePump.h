@@ -2,7 +2,7 @@
 // Running the message loop in tests, on the headless backend, without waiting.
 
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/win/Window.h"
 #include "support/TestContext.h"
 

@@ -14,7 +14,7 @@
 #include "MessagePump.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/win/Messages.h"
 #include "platform/win/NativeClasses.h"
 #include "platform/win/Window.h"

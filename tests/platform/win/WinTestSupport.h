@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "MessagePump.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/win/Window.h"
 
 namespace pw::win::testing {
