@@ -5,7 +5,10 @@
 #include "controls/CustomForm.h"
 #include "controls/HandlerErrors.h"
 #include "controls/Screen.h"
-#include "graphics/Graphic.h"
+#include "controls/WideLabel.h"
+#include "controls/WinControl.h"
+#include "forms/FormLoader.h"
+#include "graphics/Colors.h"
 
 namespace pw {
 
@@ -14,6 +17,11 @@ FrameworkContext::FrameworkContext(std::unique_ptr<win::Backend> backend)
   RegisterGraphicsIdentifiers();
   RegisterControlsIdentifiers();
   MiddleEast();  // fixed from the locale before any window is made
+  // What forms and controls leave their traces in, made before the application so that they
+  // go after it.
+  GlobalComponents();
+  TWinControl::FindControl(nullptr);
+  TWideCompanions::Instance();
   Screen();
   // Made last, so that it goes first: its forms still find the registries as they go.
   TApplication& application = Application();

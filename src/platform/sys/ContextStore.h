@@ -3,7 +3,8 @@
 // other per-run objects of the parts above the platform's core. Each part asks for its own object
 // by type; the innermost store alive holds it, and it goes when that store goes (objects in the
 // reverse order of their making). A store made inside another one hides it until it goes, so a
-// test can start from nothing and leave nothing behind.
+// test can start from nothing and leave nothing behind. An object asked for while its store is
+// going (by the destructor of another) is made anew and goes too.
 
 #include <cstddef>
 #include <memory>
