@@ -2,12 +2,9 @@
 // z-order, positions, visibility, enabling, focus, activation and capture.
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
-#include "platform/gfx/GdiContext.h"
 #include "platform/win/NativeClasses.h"
 #include "platform/win/WindowObjects.h"
 
@@ -119,52 +116,6 @@ HWND const HWND_BOTTOM = &bottomMarker;
 
 Window::~Window() {
   if (surface) gfx::DeleteObject(surface);
-}
-
-namespace {
-
-PlatformContext*& Innermost() {
-  static PlatformContext* context = nullptr;
-  return context;
-}
-
-}  // namespace
-
-PlatformContext::PlatformContext(std::unique_ptr<Backend> backend)
-    : gdi_(std::make_unique<gfx::GdiContext>()),
-      state_(std::make_unique<WindowingState>()),
-      outer_(Innermost()) {
-  if (!backend) {
-    std::fputs("PlatformContext: a backend is needed\n", stderr);
-    std::abort();
-  }
-  state_->backend = std::move(backend);
-  Innermost() = this;
-}
-
-PlatformContext::~PlatformContext() {
-  // What is left goes as it would on the desktop: owned windows with their owners, children
-  // with their parents, each told with WM_DESTROY and WM_NCDESTROY.
-  while (!state_->topLevels.empty()) {
-    const std::size_t before = state_->topLevels.size();
-    DestroyWindow(state_->topLevels.back());
-    if (state_->topLevels.size() == before) break;
-  }
-  state_->sendDepth = 0;
-  state_->destroyed.clear();
-  state_->windows.clear();
-  state_->backend.reset();
-  state_.reset();
-  gdi_.reset();
-  if (Innermost() == this) Innermost() = outer_;
-}
-
-WindowingState& State() {
-  if (Innermost() == nullptr) {
-    std::fputs("no platform context: a program makes one before it uses windows\n", stderr);
-    std::abort();
-  }
-  return *Innermost()->state_;
 }
 
 Window* Live(HWND window) {
