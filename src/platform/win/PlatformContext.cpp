@@ -42,6 +42,7 @@ PlatformContext::~PlatformContext() {
   }
   state_->sendDepth = 0;
   state_->destroyed.clear();
+  state_->retired.clear();
   state_->windows.clear();
   state_->backend.reset();
   state_.reset();

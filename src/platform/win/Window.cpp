@@ -114,6 +114,16 @@ void DestroyTree(HWND window) {
 
 HWND const HWND_BOTTOM = &bottomMarker;
 
+void Window::Empty() {
+  if (surface) gfx::DeleteObject(surface);
+  surface = nullptr;
+  windowClass.reset();
+  proc.reset();
+  text = std::string();
+  children = std::vector<HWND>();
+  update = std::vector<RECT>();
+}
+
 Window::~Window() {
   if (surface) gfx::DeleteObject(surface);
 }

@@ -44,6 +44,8 @@ struct Window {
   gfx::HBITMAP icon = nullptr;  // not owned
 
   bool IsChildWindow() const { return (style & WS_CHILD) != 0; }
+  // Lets go of what a destroyed window holds (its surface, procedure, class, texts, lists).
+  void Empty();
   ~Window();
 };
 
@@ -63,7 +65,10 @@ struct InputEntry {
 
 struct WindowingState {
   std::unordered_map<HWND, std::unique_ptr<Window>> windows;  // the handle table
-  std::vector<std::unique_ptr<Window>> destroyed;  // freed when no message is being handled
+  std::vector<std::unique_ptr<Window>> destroyed;  // emptied when no message is being handled
+  // Destroyed windows, emptied, kept to the end of the run: no later window gets the address an
+  // old handle holds, so a handle of a destroyed window stays dead.
+  std::vector<std::unique_ptr<Window>> retired;
   std::vector<std::shared_ptr<const WindowClass>> classes;
   std::vector<HWND> topLevels;  // topmost first
   HWND focus = nullptr;
