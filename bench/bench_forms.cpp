@@ -7,12 +7,14 @@
 
 #include "app/CalculatorForm.h"
 #include "app/ShowcaseForm.h"
+#include "controls/FrameworkContext.h"
+#include "platform/backend/HeadlessBackend.h"
 
 namespace {
 
 template <class Form>
 void BM_MakeForm(benchmark::State& state, Form*& reference) {
-  pw::InitializeControls();
+  const pw::FrameworkContext context(std::make_unique<pw::win::HeadlessBackend>());
   for (auto _ : state) {
     std::unique_ptr<Form> form(pw::MakeForm<Form>(nullptr, reference));
     benchmark::DoNotOptimize(form.get());

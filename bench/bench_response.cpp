@@ -9,6 +9,8 @@
 
 #include "app/CalculatorForm.h"
 #include "app/ShowcaseForm.h"
+#include "controls/FrameworkContext.h"
+#include "support/TestContext.h"
 #include "support/UserInput.h"
 
 namespace {
@@ -16,7 +18,7 @@ namespace {
 using pw::testing::UserInput;
 
 void BM_CalcClickToRepaintedResult(benchmark::State& state) {
-  pw::InitializeControls();
+  const pw::testing::TestContext<pw::FrameworkContext> context;
   std::unique_ptr<pw::TForm1> form(pw::MakeForm<pw::TForm1>(nullptr, pw::Form1));
   form->SetVisible(true);
   UserInput::Settle();
@@ -35,7 +37,7 @@ void BM_CalcClickToRepaintedResult(benchmark::State& state) {
 }
 
 void BM_NextClickToRepaintedSlide(benchmark::State& state) {
-  pw::InitializeControls();
+  const pw::testing::TestContext<pw::FrameworkContext> context;
   std::unique_ptr<pw::TForm3> form(pw::MakeForm<pw::TForm3>(nullptr, pw::Form3));
   form->SetVisible(true);
   UserInput::Settle();

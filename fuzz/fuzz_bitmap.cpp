@@ -13,6 +13,7 @@
 #include "forms/Stream.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Picture.h"
+#include "platform/gfx/GdiContext.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ bool SamePixels(const pw::TBitmap& a, const pw::TBitmap& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const pw::gfx::GdiContext context;  // each input on its own, nothing kept for the next
   pw::TPicture picture;
   try {
     pw::fuzz::ReadPicture(picture, "TBitmap", std::span<const std::uint8_t>(data, size));

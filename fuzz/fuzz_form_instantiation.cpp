@@ -10,9 +10,11 @@
 #include "GraphicsSupport.h"
 #include "app/CalculatorForm.h"
 #include "app/ShowcaseForm.h"
+#include "controls/FrameworkContext.h"
 #include "convert/Exceptions.h"
 #include "forms/FormLoader.h"
 #include "forms/Stream.h"
+#include "platform/backend/HeadlessBackend.h"
 
 namespace {
 
@@ -30,11 +32,11 @@ void ReadInto(std::span<const std::uint8_t> bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool initialized = [] {
-    pw::InitializeControls();
     pw::fuzz::AbortOnGlibCriticals();
     return true;
   }();
   (void)initialized;
+  const pw::FrameworkContext context(std::make_unique<pw::win::HeadlessBackend>());
   const std::span<const std::uint8_t> bytes(data, size);
   ReadInto<pw::TForm1>(bytes);
   ReadInto<pw::TForm3>(bytes);

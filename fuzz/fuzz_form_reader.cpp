@@ -15,6 +15,7 @@
 #include "forms/Reader.h"
 #include "forms/Stream.h"
 #include "forms/TypeInfo.h"
+#include "platform/sys/ContextStore.h"
 
 namespace {
 
@@ -131,6 +132,7 @@ void TypedReads(pw::TReader& reader) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const pw::sys::ContextStore context;  // each input on its own, nothing kept for the next
   const std::span<const std::uint8_t> bytes(data, size);
   const auto end = static_cast<std::int64_t>(size);
 

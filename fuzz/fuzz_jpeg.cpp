@@ -11,6 +11,7 @@
 #include "convert/Exceptions.h"
 #include "graphics/JpegImage.h"
 #include "graphics/Picture.h"
+#include "platform/gfx/GdiContext.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ void Configure(pw::TJPEGImage& image, std::size_t choice) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const pw::gfx::GdiContext context;  // each input on its own, nothing kept for the next
   pw::TPicture picture;
   try {
     pw::fuzz::ReadPicture(picture, "TJPEGImage", std::span<const std::uint8_t>(data, size));

@@ -14,7 +14,6 @@ int RunProgram() {
   try {
     // Module start-up: number settings, then the screen and the application object.
     ReadDecimalSeparator();
-    InitializeControls();
     TApplication& application = Application();
     application.Prepare();
     application.MakeForm(Form1);

@@ -8,6 +8,7 @@
 
 #include "app/Program.h"
 #include "app/cli/CommandLine.h"
+#include "controls/FrameworkContext.h"
 #include "platform/backend/ChooseBackend.h"
 #include "platform/gfx/Text.h"
 
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
   }
   // The fonts are read while the display connection starts.
   gfx::PrepareFonts();
-  if (win::ChooseBackend() == win::BackendKind::kHeadless) return ReportNoDisplay();
+  win::ChosenBackend chosen = win::ChooseBackend();
+  if (chosen.kind == win::BackendKind::kHeadless) return ReportNoDisplay();
+  const FrameworkContext context(std::move(chosen.backend));
   return RunProgram();
 }

@@ -13,6 +13,7 @@
 #include "convert/NumberText.h"
 #include "platform/gfx/Png.h"
 #include "platform/sys/CodePage.h"
+#include "platform/sys/ContextStore.h"
 #include "platform/sys/Module.h"
 #include "platform/sys/Resources.h"
 #include "platform/win/Backend.h"
@@ -271,9 +272,14 @@ int TApplication::AppMessageBox(std::string_view text, std::string_view caption,
   return result;
 }
 
+namespace {
+struct ApplicationObject {
+  TApplication application{nullptr};
+};
+}  // namespace
+
 TApplication& Application() {
-  static TApplication application(nullptr);
-  return application;
+  return sys::ContextLocal<ApplicationObject>().application;
 }
 
 }  // namespace pw

@@ -11,6 +11,7 @@
 #include "graphics/Bitmap.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/gfx/Text.h"
+#include "platform/sys/ContextStore.h"
 
 namespace pw {
 
@@ -26,11 +27,14 @@ namespace {
 // free slot that the next image added takes over, so the indexes other glyphs hold stay valid.
 class TButtonGlyph::List {
  public:
+  struct Lists {
+    std::map<std::pair<int, int>, std::unique_ptr<List>> bySize;
+  };
   // The list for cells of that size, made on first request; the lists live as long as the
-  // process.
+  // run (sys/ContextStore.h).
   static List& For(int width, int height) {
-    static auto* const lists = new std::map<std::pair<int, int>, std::unique_ptr<List>>;
-    std::unique_ptr<List>& list = (*lists)[{width, height}];
+    auto& lists = sys::ContextLocal<Lists>().bySize;
+    std::unique_ptr<List>& list = lists[{width, height}];
     if (!list) list = std::make_unique<List>(width, height);
     return *list;
   }

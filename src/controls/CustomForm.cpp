@@ -14,6 +14,7 @@
 #include "forms/FormLoader.h"
 #include "forms/Reader.h"
 #include "graphics/Colors.h"
+#include "platform/sys/ContextStore.h"
 #include "platform/win/Window.h"
 
 namespace pw {
@@ -43,28 +44,12 @@ int ScreenPixelsPerInch() {
   return 96;
 }
 
-void InitializeControls() {
-  static const bool registered = [] {
-    RegisterGraphicsIdentifiers();
-    RegisterControlsIdentifiers();
-    MiddleEast();  // fixed from the locale before any window is made
-    Screen();
-    TApplication& application = Application();
-    SetHandlerExceptionReport(
-        [&application](TObject* sender) { application.ReportHandlerException(sender); });
-    SetMessagePump([&application] {
-      application.HandleMessage();
-      return !application.QuitRequested();
-    });
-    return true;
-  }();
-  (void)registered;
-}
-
 namespace {
+struct InstalledPumpSlot {
+  MessagePump pump;
+};
 MessagePump& InstalledPump() {
-  static MessagePump pump;
-  return pump;
+  return sys::ContextLocal<InstalledPumpSlot>().pump;
 }
 constexpr int kCancelResult = 2;
 }  // namespace
@@ -95,7 +80,6 @@ TCustomForm::~TCustomForm() {
 }
 
 void TCustomForm::LoadFromResources() {
-  InitializeControls();
   creating_ = true;
   bool found = false;
   try {

@@ -162,10 +162,6 @@ using MessagePump = std::function<bool()>;
 // Installs the pump; returns the one installed before.
 MessagePump SetMessagePump(MessagePump pump);
 
-// Module initialisation of the graphics and controls layers: registers their identifier tables
-// (colours, character sets, cursors). Idempotent; reading a window runs it too.
-void InitializeControls();
-
 // The screen's resolution in pixels per inch.
 int ScreenPixelsPerInch();
 

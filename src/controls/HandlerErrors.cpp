@@ -1,11 +1,14 @@
 #include "controls/HandlerErrors.h"
+#include "platform/sys/ContextStore.h"
 
 namespace pw {
 
 namespace {
+struct InstalledReportSlot {
+  HandlerExceptionReport report;
+};
 HandlerExceptionReport& InstalledReport() {
-  static HandlerExceptionReport report;
-  return report;
+  return sys::ContextLocal<InstalledReportSlot>().report;
 }
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "controls/Screen.h"
+#include "platform/sys/ContextStore.h"
 
 #include <algorithm>
 
@@ -10,8 +11,7 @@ void TScreen::RemoveForm(TCustomForm* form) {
 }
 
 TScreen& Screen() {
-  static TScreen screen;
-  return screen;
+  return sys::ContextLocal<TScreen>();
 }
 
 }  // namespace pw

@@ -6,6 +6,7 @@
 #include "forms/Reader.h"
 #include "platform/gfx/Text.h"
 #include "platform/sys/CodePage.h"
+#include "platform/sys/ContextStore.h"
 
 namespace pw {
 
@@ -17,7 +18,6 @@ constexpr TPropInfo kWideLabelProperties[] = {
     WideStringProperty<&TWideCustomLabel::SetCaption>("Caption"),
 };
 
-bool companionsAlive = false;  // the process-wide list exists (not yet freed at exit)
 bool unicodePlatform = true;
 
 bool Before(const std::unique_ptr<TWideControlHelper>& companion, const TControl* control) {
@@ -35,15 +35,12 @@ const TClassInfo TWideLabel::classInfo{
 
 namespace {
 struct CompanionsHolder {
-  CompanionsHolder() { companionsAlive = true; }
-  ~CompanionsHolder() { companionsAlive = false; }
   TWideCompanions list;
 };
 }  // namespace
 
 TWideCompanions& TWideCompanions::Instance() {
-  static CompanionsHolder holder;
-  return holder.list;
+  return sys::ContextLocal<CompanionsHolder>().list;
 }
 
 TWideCompanions::List::iterator TWideCompanions::LowerBound(const TControl& control) {
@@ -79,7 +76,7 @@ void SetUnicodePlatform(bool unicode) {
 // ---- Wide labels
 
 TWideCustomLabel::~TWideCustomLabel() {
-  if (companionsAlive) TWideCompanions::Instance().Remove(*this);
+  TWideCompanions::Instance().Remove(*this);
 }
 
 std::u16string TWideCustomLabel::ReadWide(Field field) const {

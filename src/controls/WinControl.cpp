@@ -11,6 +11,7 @@
 #include "convert/Exceptions.h"
 #include "convert/Messages.h"
 #include "forms/Reader.h"
+#include "platform/sys/ContextStore.h"
 #include "platform/win/NativeClasses.h"
 
 namespace pw {
@@ -29,9 +30,11 @@ bool MoveTo(std::vector<T*>& list, T* item, int to) {
   return old != to;
 }
 
+struct ControlsByWindowSlot {
+  std::unordered_map<win::HWND, TWinControl*> controls;
+};
 std::unordered_map<win::HWND, TWinControl*>& ControlsByWindow() {
-  static std::unordered_map<win::HWND, TWinControl*> controls;
-  return controls;
+  return sys::ContextLocal<ControlsByWindowSlot>().controls;
 }
 
 bool IsMouseMessage(unsigned message) {

@@ -8,20 +8,24 @@
 #include "forms/FilerErrors.h"
 #include "forms/Text.h"
 #include "forms/TypeInfo.h"
+#include "platform/sys/ContextStore.h"
 #include "platform/sys/Resources.h"
 
 namespace pw {
 
 namespace {
 
+struct Registries {
+  std::vector<TComponent*> globalComponents;
+  std::vector<const TClassInfo*> classes;
+};
+
 std::vector<TComponent*>& GlobalComponentList() {
-  static std::vector<TComponent*> components;
-  return components;
+  return sys::ContextLocal<Registries>().globalComponents;
 }
 
 std::vector<const TClassInfo*>& RegisteredClasses() {
-  static std::vector<const TClassInfo*> classes;
-  return classes;
+  return sys::ContextLocal<Registries>().classes;
 }
 
 // The components read in the current loading batch of this thread, for the completion pass.

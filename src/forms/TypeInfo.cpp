@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/Text.h"
+#include "platform/sys/ContextStore.h"
 
 namespace pw {
 
@@ -18,9 +19,11 @@ struct IntegerConsts {
   IntToIdent toIdent;
 };
 
+struct IntegerConstsSlot {
+  std::vector<IntegerConsts> registry;
+};
 std::vector<IntegerConsts>& IntegerConstsRegistry() {
-  static std::vector<IntegerConsts> registry;
-  return registry;
+  return sys::ContextLocal<IntegerConstsSlot>().registry;
 }
 
 const IntegerConsts* FindIntegerConsts(const TIntegerType& type) {

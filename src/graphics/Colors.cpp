@@ -1,6 +1,5 @@
 #include "graphics/Colors.h"
 
-#include <map>
 #include <span>
 
 #include "forms/IdentMap.h"
@@ -101,11 +100,7 @@ gfx::COLORREF ColorToRGB(TColor color) {
 }
 
 gfx::HBRUSH ColorBrush(TColor color) {
-  const gfx::COLORREF rgb = ColorToRGB(color);
-  static std::map<gfx::COLORREF, gfx::HBRUSH> brushes;
-  auto [it, added] = brushes.try_emplace(rgb, nullptr);
-  if (added) it->second = gfx::CreateSolidBrush(rgb);
-  return it->second;
+  return gfx::SharedSolidBrush(ColorToRGB(color));
 }
 
 }  // namespace pw

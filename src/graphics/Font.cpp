@@ -1,7 +1,6 @@
 #include "graphics/Font.h"
 
 #include <array>
-#include <map>
 #include <tuple>
 
 #include "forms/TypeInfo.h"
@@ -105,14 +104,7 @@ void TFont::Assign(const TFont& other) {
 namespace pw {
 
 gfx::HFONT TFont::Handle() const {
-  const gfx::LOGFONT request = LogFont();
-  auto key =
-      std::make_tuple(request.height, request.weight, request.italic, request.underline,
-                      request.strikeOut, request.charSet, request.pitchAndFamily, request.faceName);
-  static std::map<decltype(key), gfx::HFONT> shared;
-  auto [it, added] = shared.try_emplace(std::move(key), nullptr);
-  if (added) it->second = gfx::CreateFontIndirect(request);
-  return it->second;
+  return gfx::SharedFont(LogFont());
 }
 
 }  // namespace pw

@@ -15,6 +15,7 @@
 #include "forms/FilerErrors.h"
 #include "forms/Stream.h"
 #include "forms/TypeInfo.h"
+#include "platform/sys/ContextStore.h"
 
 namespace pw {
 
@@ -151,15 +152,19 @@ bool Guarded(Decompressor& decompressor, const Body& body) {
 
 }  // namespace
 
-TJPEGDefaults& JPEGDefaults() {
-  static TJPEGDefaults defaults = [] {
-    TJPEGDefaults d;
+namespace {
+struct JPEGDefaultsSlot {
+  JPEGDefaultsSlot() {
     const int screenBits =
         gfx::GetDeviceCaps(nullptr, gfx::BITSPIXEL) * gfx::GetDeviceCaps(nullptr, gfx::PLANES);
-    if (screenBits <= 8) d.pixelFormat = TJPEGPixelFormat::jf8Bit;
-    return d;
-  }();
-  return defaults;
+    if (screenBits <= 8) defaults.pixelFormat = TJPEGPixelFormat::jf8Bit;
+  }
+  TJPEGDefaults defaults;
+};
+}  // namespace
+
+TJPEGDefaults& JPEGDefaults() {
+  return sys::ContextLocal<JPEGDefaultsSlot>().defaults;
 }
 
 // ---- Decoding

@@ -7,6 +7,7 @@
 #include "forms/TypeInfo.h"
 #include "graphics/JpegImage.h"
 #include "graphics/StoredGraphic.h"
+#include "platform/sys/ContextStore.h"
 
 namespace pw {
 
@@ -25,9 +26,13 @@ TGraphicClass ClassOf() {
   return {&T::classInfo, &Make<T>};
 }
 
-std::vector<TFileFormat>& Formats() {
-  static std::vector<TFileFormat> formats = [] {
-    std::vector<TFileFormat> list;
+struct FormatsSlot {
+  FormatsSlot();
+  std::vector<TFileFormat> list;
+};
+
+FormatsSlot::FormatsSlot() {
+  {
     list.push_back({"wmf", LoadMessage(MessageId::MetafilesFilter), ClassOf<TMetafile>()});
     list.push_back({"emf", LoadMessage(MessageId::EnhMetafilesFilter), ClassOf<TMetafile>()});
     list.push_back({"ico", LoadMessage(MessageId::IconsFilter), ClassOf<TIcon>()});
@@ -36,9 +41,11 @@ std::vector<TFileFormat>& Formats() {
     JPEGDefaults();
     list.push_back({"jpeg", LoadMessage(MessageId::JpegFilter), ClassOf<TJPEGImage>()});
     list.push_back({"jpg", LoadMessage(MessageId::JpegFilter), ClassOf<TJPEGImage>()});
-    return list;
-  }();
-  return formats;
+  }
+}
+
+std::vector<TFileFormat>& Formats() {
+  return sys::ContextLocal<FormatsSlot>().list;
 }
 
 }  // namespace

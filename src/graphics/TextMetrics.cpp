@@ -1,13 +1,16 @@
 #include "graphics/TextMetrics.h"
 
 #include "platform/gfx/Text.h"
+#include "platform/sys/ContextStore.h"
 
 namespace pw {
 
 namespace {
+struct InstalledMeasureSlot {
+  TextExtentMeasure measure;
+};
 TextExtentMeasure& InstalledMeasure() {
-  static TextExtentMeasure measure;
-  return measure;
+  return sys::ContextLocal<InstalledMeasureSlot>().measure;
 }
 }  // namespace
 

@@ -146,7 +146,6 @@ TEST(FormDescriptions, ShowcaseLabelsFitTheirDesignedWidthsOnEveryCodePage) {
 }
 
 TEST(FormDescriptions, EachEmbeddedStreamIsReadToItsLastByte) {
-  InitializeControls();
   for (const char* name : {"TFORM1", "tform3"}) {
     const auto bytes = sys::FindResource(name, sys::ResourceType::RcData);
     ASSERT_TRUE(bytes) << name;

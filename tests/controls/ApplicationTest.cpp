@@ -3,8 +3,13 @@
 #include <string>
 
 #include "controls/Application.h"
+#include "controls/CustomForm.h"
+#include "controls/FrameworkContext.h"
+#include "controls/Screen.h"
 #include "convert/Exceptions.h"
 #include "convert/NumberText.h"
+#include "forms/FormLoader.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/sys/CodePage.h"
 
 namespace pw {
@@ -83,6 +88,35 @@ TEST(ApplicationErrors, NameTheClassTheModuleAndTheMessage) {
     const std::string text = ApplicationErrorText(error);
     EXPECT_EQ(text.substr(text.size() - 6), "\ndone.") << "no second full stop";
   }
+}
+
+}  // namespace
+}  // namespace pw
+
+namespace pw {
+namespace {
+
+// A run of the framework inside another starts with its own application, screen and windows,
+// and takes its forms with it when it goes.
+TEST(FrameworkContext, AnInnerRunHasItsOwnApplicationScreenAndForms) {
+  TForm outerForm(nullptr);
+  outerForm.HandleNeeded();
+  TApplication* const outerApplication = &Application();
+  ASSERT_EQ(Screen().Forms().size(), 1u);
+  {
+    FrameworkContext inner(std::make_unique<win::HeadlessBackend>());
+    EXPECT_NE(&Application(), outerApplication);
+    EXPECT_TRUE(Screen().Forms().empty());
+    EXPECT_TRUE(GlobalComponents().empty());
+    EXPECT_FALSE(win::IsWindow(outerForm.Handle()));
+    auto* innerForm = new TForm(&Application());  // owned by the inner application
+    innerForm->HandleNeeded();
+    ASSERT_EQ(Screen().Forms().size(), 1u);
+  }
+  EXPECT_EQ(&Application(), outerApplication);
+  ASSERT_EQ(Screen().Forms().size(), 1u);
+  EXPECT_EQ(Screen().Forms()[0], &outerForm);
+  EXPECT_TRUE(win::IsWindow(outerForm.Handle()));
 }
 
 }  // namespace

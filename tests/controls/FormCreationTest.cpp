@@ -143,10 +143,7 @@ std::unique_ptr<Form> Make() {
   return form;
 }
 
-class FormCreation : public ::testing::Test {
- protected:
-  void SetUp() override { InitializeControls(); }
-};
+class FormCreation : public ::testing::Test {};
 
 TEST_F(FormCreation, OnCreateRunsOnceInEitherOrderAfterEveryLayerIsRead) {
   {

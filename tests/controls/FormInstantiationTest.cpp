@@ -99,7 +99,6 @@ void Text(TFormWriter& w, std::string_view name, std::string_view value) {
 
 class FormInstantiation : public ::testing::Test {
  protected:
-  void SetUp() override { InitializeControls(); }
   void TearDown() override { SetTextExtentMeasure(nullptr); }
 
   // Reads the stream into a new window and completes it; then OnCreate runs.

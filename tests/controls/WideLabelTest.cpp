@@ -14,6 +14,7 @@
 #include "forms/FilerErrors.h"
 #include "forms/FormLoader.h"
 #include "platform/sys/CodePage.h"
+#include "support/CodePageScope.h"
 
 namespace pw {
 namespace {
@@ -23,14 +24,7 @@ const std::u16string kPersian = u"\u0637\u0631\u0627\u062D\u06CC x";
 const std::u16string kSalam = u"\u0633\u0644\u0627\u0645";
 const std::u16string kMarhab = u"\u0645\u0631\u062D\u0628";
 
-class CodePageScope {
- public:
-  explicit CodePageScope(int codePage) : saved_(sys::CodePage()) { sys::SetCodePage(codePage); }
-  ~CodePageScope() { sys::SetCodePage(saved_); }
-
- private:
-  int saved_;
-};
+using pw::testing::CodePageScope;
 
 class CountingLabel : public TWideLabel {
  public:

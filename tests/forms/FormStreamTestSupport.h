@@ -12,6 +12,7 @@
 
 #include "forms/FilerErrors.h"
 #include "platform/sys/CodePage.h"
+#include "support/CodePageScope.h"
 
 namespace pw::test {
 
@@ -48,16 +49,6 @@ std::string ReadErrorOf(Action&& action) {
   return {};
 }
 
-// Sets the process code page for the lifetime of the object.
-class CodePageScope {
- public:
-  explicit CodePageScope(int codePage) : saved_(sys::CodePage()) { sys::SetCodePage(codePage); }
-  ~CodePageScope() { sys::SetCodePage(saved_); }
-  CodePageScope(const CodePageScope&) = delete;
-  CodePageScope& operator=(const CodePageScope&) = delete;
-
- private:
-  int saved_;
-};
+using pw::testing::CodePageScope;
 
 }  // namespace pw::test

@@ -418,9 +418,7 @@ const TClassInfo TTestControl::classInfo{"TTestControl", &TComponent::classInfo,
 class ReaderProperty : public ::testing::Test {
  protected:
   void SetUp() override {
-    static const bool registered =
-        (RegisterIntegerConsts(kTestColorType, TestColorToInt, nullptr), true);
-    (void)registered;
+    RegisterIntegerConsts(kTestColorType, TestColorToInt, nullptr);
     control = new TTestControl(&form);  // owned by the form
     control->SetName("Image1");
   }

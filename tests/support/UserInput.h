@@ -14,7 +14,8 @@
 #include "platform/gfx/Gdi.h"
 #include "platform/sys/CodePage.h"
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
+#include "support/TestContext.h"
 
 namespace pw::testing {
 
@@ -27,7 +28,6 @@ struct MessageBoxRecord {
 class UserInput {
  public:
   UserInput() {
-    InitializeControls();
     Backend().SetMessageBoxHandler(
         [this](win::HWND, std::string_view text, std::string_view caption, unsigned flags) {
           boxes.push_back({std::string(text), std::string(caption), flags});
@@ -38,7 +38,7 @@ class UserInput {
   UserInput(const UserInput&) = delete;
   UserInput& operator=(const UserInput&) = delete;
 
-  static win::HeadlessBackend& Backend() { return *win::CurrentHeadlessBackend(); }
+  static win::HeadlessBackend& Backend() { return Headless(); }
 
   // A client pixel of a window as it was last painted; CLR_INVALID without a surface.
   static gfx::COLORREF Pixel(win::HWND window, int x, int y) {

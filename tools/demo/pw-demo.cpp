@@ -20,6 +20,7 @@
 #include "platform/gfx/Text.h"
 #include "platform/sys/CodePage.h"
 #include "platform/win/NativeClasses.h"
+#include "platform/win/PlatformContext.h"
 #include "platform/win/Window.h"
 
 namespace {
@@ -125,10 +126,10 @@ LRESULT DemoProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int main() {
-  const BackendKind backend = ChooseBackend();
-  Print("BACKEND " + std::string(BackendName(backend)));
+  ChosenBackend chosen = ChooseBackend();
+  Print("BACKEND " + std::string(BackendName(chosen.kind)));
+  const PlatformContext platform(std::move(chosen.backend));
 
-  RegisterNativeClasses();
   WindowClass windowClass;
   windowClass.name = kClassName;
   windowClass.proc = DemoProc;

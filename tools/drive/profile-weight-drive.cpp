@@ -25,6 +25,7 @@
 #include "controls/Application.h"
 #include "controls/ComboBox.h"
 #include "controls/CustomForm.h"
+#include "controls/FrameworkContext.h"
 #include "controls/RadioButton.h"
 #include "controls/Screen.h"
 #include "controls/WideLabel.h"
@@ -32,15 +33,18 @@
 #include "platform/gfx/Png.h"
 #include "platform/sys/CodePage.h"
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 
 namespace {
 
 using namespace pw;
 using nlohmann::json;
 
+// The backend of the run's framework context, made in main.
+win::HeadlessBackend* headlessBackend = nullptr;
+
 win::HeadlessBackend& Headless() {
-  return *win::CurrentHeadlessBackend();
+  return *headlessBackend;
 }
 
 void Emit(const json& line) {
@@ -292,8 +296,11 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (win::CurrentHeadlessBackend() == nullptr) return 2;
+  // The code page first: the framework reads it as it starts.
   if (codePage) sys::SetCodePage(*codePage);
+  auto backend = std::make_unique<win::HeadlessBackend>();
+  headlessBackend = backend.get();
+  const FrameworkContext context(std::move(backend));
 
   Session session;
   int endSteps = 0;

@@ -11,18 +11,22 @@
 #include "app/CalculatorForm.h"
 #include "app/ShowcaseForm.h"
 #include "controls/Application.h"
+#include "controls/FrameworkContext.h"
 #include "convert/Exceptions.h"
 #include "convert/NumberText.h"
 #include "platform/gfx/Png.h"
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 
 namespace {
 
 using namespace pw;
 
+// The backend of the run's framework context, made in main.
+win::HeadlessBackend* headlessBackend = nullptr;
+
 win::HeadlessBackend& Headless() {
-  return *win::CurrentHeadlessBackend();
+  return *headlessBackend;
 }
 
 void Settle() {
@@ -67,11 +71,9 @@ bool Shot(TCustomForm& form, const std::filesystem::path& path) {
 int main(int argc, char** argv) {
   const std::filesystem::path folder = argc > 1 ? argv[1] : ".";
   SetDecimalSeparator('.');
-  InitializeControls();
-  if (win::CurrentHeadlessBackend() == nullptr) {
-    std::fputs("pw-screenshots: needs the headless backend\n", stderr);
-    return 1;
-  }
+  auto backend = std::make_unique<win::HeadlessBackend>();
+  headlessBackend = backend.get();
+  const FrameworkContext context(std::move(backend));
   Headless().SetMessageBoxHandler([](win::HWND, std::string_view text, std::string_view, unsigned) {
     std::fprintf(stderr, "pw-screenshots: message box: %.*s\n", static_cast<int>(text.size()),
                  text.data());

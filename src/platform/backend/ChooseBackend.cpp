@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/backend/SdlBackend.h"
 
 namespace pw::win {
@@ -15,16 +16,20 @@ bool EnvironmentSet(const char* name) {
 
 }  // namespace
 
-BackendKind ChooseBackend() {
+std::unique_ptr<Backend> CreateBackend(BackendKind kind) {
+  if (kind == BackendKind::kSdl) return CreateSdlBackend();
+  return std::make_unique<HeadlessBackend>();
+}
+
+ChosenBackend ChooseBackend() {
   const char* forced = std::getenv("PW_BACKEND");
-  if (forced != nullptr && std::string_view(forced) == "headless") return BackendKind::kHeadless;
-  if (!EnvironmentSet("DISPLAY") && !EnvironmentSet("WAYLAND_DISPLAY")) {
-    return BackendKind::kHeadless;
+  const bool headless = (forced != nullptr && std::string_view(forced) == "headless") ||
+                        (!EnvironmentSet("DISPLAY") && !EnvironmentSet("WAYLAND_DISPLAY"));
+  if (!headless) {
+    if (auto backend = CreateBackend(BackendKind::kSdl))
+      return {BackendKind::kSdl, std::move(backend)};
   }
-  auto backend = CreateSdlBackend();
-  if (!backend) return BackendKind::kHeadless;
-  SetBackend(std::move(backend));
-  return BackendKind::kSdl;
+  return {BackendKind::kHeadless, CreateBackend(BackendKind::kHeadless)};
 }
 
 std::string_view BackendName(BackendKind kind) {

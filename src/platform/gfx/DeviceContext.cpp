@@ -16,9 +16,7 @@ constexpr int kFar = 1 << 28;
 constexpr RECT kEverywhere{-kFar, -kFar, kFar, kFar};
 
 std::unordered_map<const DeviceContext*, std::unique_ptr<DeviceContext>>& Contexts() {
-  static auto* const contexts =
-      new std::unordered_map<const DeviceContext*, std::unique_ptr<DeviceContext>>;
-  return *contexts;
+  return Tables().contexts;
 }
 
 void RetainState(const DcState& state) {

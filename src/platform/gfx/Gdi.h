@@ -50,6 +50,9 @@ bool GetBitmapInfo(HBITMAP bitmap, BitmapInfo& info);
 HPEN CreatePen(int style, int width, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
 HGDIOBJ GetStockObject(int which);
+// A solid brush shared by everyone who asks for that colour, owned by the current graphics
+// context (GdiContext.h) and gone with it; DeleteObject leaves it alone.
+HBRUSH SharedSolidBrush(COLORREF color);
 // Frees a pen, brush, font or bitmap; stock objects are kept, and an object still selected into
 // a context (or held by a saved state) is freed when the last one lets go of it. False for an
 // invalid handle.

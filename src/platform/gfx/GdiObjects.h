@@ -2,11 +2,13 @@
 // The objects behind the graphics handles, shared by the parts of the graphics stand-in; not for
 // use outside src/platform/gfx.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/gfx/Gdi.h"
@@ -147,5 +149,18 @@ Bitmap* AsBitmap(HGDIOBJ object);
 Pen* AsPen(HGDIOBJ object);
 Brush* AsBrush(HGDIOBJ object);
 Font* AsFont(HGDIOBJ object);
+
+// System colour indexes (COLOR_*) there are brushes for.
+inline constexpr std::size_t kSysColorCount = 31;
+
+// The handle tables of one graphics context (GdiContext.h).
+struct GdiTables {
+  std::unordered_map<const DeviceContext*, std::unique_ptr<DeviceContext>> contexts;
+  std::unordered_map<const GdiObject*, std::unique_ptr<GdiObject>> objects;
+  std::array<GdiObject*, DEFAULT_BITMAP + 1> stock{};
+  std::array<HBRUSH, kSysColorCount> sysColorBrushes{};
+};
+// The tables of the innermost graphics context alive.
+GdiTables& Tables();
 
 }  // namespace pw::gfx

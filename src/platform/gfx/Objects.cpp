@@ -14,20 +14,9 @@ namespace {
 // Largest pixel memory of one bitmap; anything bigger is refused as a failed creation.
 constexpr std::int64_t kMaxBitmapBytes = std::int64_t{1} << 28;
 
-struct HandleTable {
-  std::unordered_map<const GdiObject*, std::unique_ptr<GdiObject>> objects;
-  std::array<GdiObject*, DEFAULT_BITMAP + 1> stock{};
-};
-
-// Never destroyed: objects may be released by static destructors of other parts.
-HandleTable& Table() {
-  static HandleTable* const table = new HandleTable;
-  return *table;
-}
-
 GdiObject* Lookup(HGDIOBJ object) {
   if (!object) return nullptr;
-  auto& objects = Table().objects;
+  auto& objects = Tables().objects;
   const auto it = objects.find(object);
   return it == objects.end() ? nullptr : it->second.get();
 }
@@ -102,7 +91,7 @@ Bitmap::Bitmap(int width, int height, int bitsPerPixel, bool topDown)
 
 HGDIOBJ AddObject(std::unique_ptr<GdiObject> object) {
   GdiObject* handle = object.get();
-  Table().objects.emplace(handle, std::move(object));
+  Tables().objects.emplace(handle, std::move(object));
   return handle;
 }
 
@@ -112,7 +101,7 @@ void Retain(GdiObject* object) {
 
 void Release(GdiObject* object) {
   if (!object) return;
-  if (--object->selectedCount == 0 && object->deletePending) Table().objects.erase(object);
+  if (--object->selectedCount == 0 && object->deletePending) Tables().objects.erase(object);
 }
 
 Bitmap* AsBitmap(HGDIOBJ object) {
@@ -185,7 +174,7 @@ HBRUSH CreateSolidBrush(COLORREF color) {
 
 HGDIOBJ GetStockObject(int which) {
   if (which < 0 || which > DEFAULT_BITMAP) return nullptr;
-  GdiObject*& slot = Table().stock[static_cast<std::size_t>(which)];
+  GdiObject*& slot = Tables().stock[static_cast<std::size_t>(which)];
   if (!slot) slot = CreateStock(which);
   return slot;
 }
@@ -198,7 +187,7 @@ bool DeleteObject(HGDIOBJ object) {
     found->deletePending = true;
     return true;
   }
-  Table().objects.erase(found);
+  Tables().objects.erase(found);
   return true;
 }
 

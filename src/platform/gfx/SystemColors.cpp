@@ -50,8 +50,8 @@ COLORREF GetSysColor(int index) {
 
 HBRUSH GetSysColorBrush(int index) {
   if (index < 0 || index >= static_cast<int>(kColors.size())) return nullptr;
-  static std::array<HBRUSH, kColors.size()> brushes{};
-  HBRUSH& brush = brushes[static_cast<std::size_t>(index)];
+  static_assert(kColors.size() <= kSysColorCount);
+  HBRUSH& brush = Tables().sysColorBrushes[static_cast<std::size_t>(index)];
   if (!brush) {
     auto object = std::make_unique<Brush>(BS_SOLID, kColors[static_cast<std::size_t>(index)]);
     object->stock = true;

@@ -17,6 +17,9 @@ namespace pw::gfx {
 // A negative height is the character height (the em), a positive one the cell height; the
 // bitmap face "MS Sans Serif" comes in its nearest strike (13, 16 or 20 pixels).
 HFONT CreateFontIndirect(const LOGFONT& font);
+// A font shared by everyone who asks for that request, owned by the current graphics context
+// (GdiContext.h) and gone with it; DeleteObject leaves it alone.
+HFONT SharedFont(const LOGFONT& font);
 
 // Metrics of the font selected into the context ("MS Sans Serif" at 8 points when none is).
 bool GetTextMetrics(HDC dc, TEXTMETRIC& metrics);

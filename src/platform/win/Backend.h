@@ -2,7 +2,7 @@
 // The display backend behind the windowing stand-in: it shows top-level windows, presents their
 // surfaces, keeps the clock, waits for input and feeds it in through the Input functions, and
 // shows message boxes. `headless` (tests, scripted sessions) and `sdl` (a real display) implement
-// it.
+// it, in platform/backend, made by its factory (ChooseBackend.h).
 
 #include <cstdint>
 #include <memory>
@@ -42,8 +42,7 @@ class Backend {
   virtual bool SetClipboardText(std::string_view text) = 0;
 };
 
-// Installs the backend (the windowing stand-in starts with a headless one).
-void SetBackend(std::unique_ptr<Backend> backend);
+// The backend of the current platform context (PlatformContext.h).
 Backend& CurrentBackend();
 
 // The surface a top-level window's client area is composited into (32 bits, top-down).

@@ -109,13 +109,10 @@ inline void Notify(HWND control, unsigned code) {
 
 // The font controls use until WM_SETFONT gives them another: "MS Sans Serif", 11 pixels.
 inline gfx::HFONT DefaultControlFont() {
-  static gfx::HFONT font = [] {
-    gfx::LOGFONT request;
-    request.height = -11;
-    request.faceName = "MS Sans Serif";
-    return gfx::CreateFontIndirect(request);
-  }();
-  return font;
+  gfx::LOGFONT request;
+  request.height = -11;
+  request.faceName = "MS Sans Serif";
+  return gfx::SharedFont(request);
 }
 
 inline gfx::HFONT FontArgument(WPARAM wParam) {

@@ -33,11 +33,11 @@ constexpr int kSeparatorHeight = 9;
 
 // The menu font: Tahoma at 8 points, as the system's menus use.
 gfx::HFONT MenuFont() {
-  static gfx::HFONT font = [] {
+  const gfx::HFONT font = [] {
     gfx::LOGFONT request;
     request.height = -11;
     request.faceName = "Tahoma";
-    return gfx::CreateFontIndirect(request);
+    return gfx::SharedFont(request);
   }();
   return font;
 }

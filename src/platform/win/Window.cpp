@@ -5,7 +5,6 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/win/HeadlessBackend.h"
 #include "platform/win/NativeClasses.h"
 #include "platform/win/WindowObjects.h"
 
@@ -27,9 +26,8 @@ bool SameName(std::string_view a, std::string_view b) {
 
 std::shared_ptr<const WindowClass> FindClass(std::string_view name) {
   // The native control classes exist before any name is looked up.
-  static bool nativeRegistered = false;
-  if (!nativeRegistered) {
-    nativeRegistered = true;
+  if (!State().nativeRegistered) {
+    State().nativeRegistered = true;
     RegisterNativeClasses();
   }
   for (const auto& c : State().classes)
@@ -116,15 +114,20 @@ void DestroyTree(HWND window) {
 
 HWND const HWND_BOTTOM = &bottomMarker;
 
-Window::~Window() {
+void Window::Empty() {
   if (surface) gfx::DeleteObject(surface);
+  surface = nullptr;
+  windowClass.reset();
+  proc.reset();
+  data.reset();
+  text = std::string();
+  children = std::vector<HWND>();
+  update = std::vector<RECT>();
+  icon = std::vector<gfx::HBITMAP>();
 }
 
-WindowingState& State() {
-  // Never destroyed: windows hold graphics objects, whose table may be gone at exit.
-  static WindowingState& state = *new WindowingState;
-  if (!state.backend) state.backend = std::make_unique<HeadlessBackend>();
-  return state;
+Window::~Window() {
+  if (surface) gfx::DeleteObject(surface);
 }
 
 Window* Live(HWND window) {
@@ -134,9 +137,6 @@ Window* Live(HWND window) {
   return found == windows.end() ? nullptr : found->second.get();
 }
 
-void SetBackend(std::unique_ptr<Backend> backend) {
-  State().backend = std::move(backend);
-}
 Backend& CurrentBackend() {
   return *State().backend;
 }

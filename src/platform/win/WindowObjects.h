@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win/Backend.h"
+#include "platform/win/PlatformContext.h"
 #include "platform/win/Window.h"
 
 namespace pw::win {
@@ -44,6 +45,9 @@ struct Window {
   std::vector<gfx::HBITMAP> icon;  // not owned
 
   bool IsChildWindow() const { return (style & WS_CHILD) != 0; }
+  // Lets go of what a destroyed window holds (its surface, procedure, class, class data, texts,
+  // lists).
+  void Empty();
   ~Window();
 };
 
@@ -63,7 +67,10 @@ struct InputEntry {
 
 struct WindowingState {
   std::unordered_map<HWND, std::unique_ptr<Window>> windows;  // the handle table
-  std::vector<std::unique_ptr<Window>> destroyed;  // freed when no message is being handled
+  std::vector<std::unique_ptr<Window>> destroyed;  // emptied when no message is being handled
+  // Destroyed windows, emptied, kept to the end of the run: no later window gets the address an
+  // old handle holds, so a handle of a destroyed window stays dead.
+  std::vector<std::unique_ptr<Window>> retired;
   std::vector<std::shared_ptr<const WindowClass>> classes;
   std::vector<HWND> topLevels;  // topmost first
   HWND focus = nullptr;
@@ -87,6 +94,8 @@ struct WindowingState {
   std::uint32_t lastClickTime = 0;
   POINT lastClickPoint;
   bool lastClickValid = false;
+
+  bool nativeRegistered = false;  // the native control classes
 
   std::unique_ptr<Backend> backend;
 };

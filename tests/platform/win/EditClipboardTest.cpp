@@ -7,21 +7,12 @@
 #include "NativeTestSupport.h"
 #include "platform/sys/CodePage.h"
 #include "platform/win/Clipboard.h"
+#include "support/CodePageScope.h"
 
 namespace pw::win::testing {
 namespace {
 
-// Sets the process code page for one test.
-class CodePageScope {
- public:
-  explicit CodePageScope(int codePage) : previous_(sys::CodePage()) { sys::SetCodePage(codePage); }
-  ~CodePageScope() { sys::SetCodePage(previous_); }
-  CodePageScope(const CodePageScope&) = delete;
-  CodePageScope& operator=(const CodePageScope&) = delete;
-
- private:
-  int previous_;
-};
+using pw::testing::CodePageScope;
 
 class EditClipboardTest : public NativeControlTest {
  protected:

@@ -2,8 +2,9 @@
 // Running the message loop in tests, on the headless backend, without waiting.
 
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/win/Window.h"
+#include "support/TestContext.h"
 
 namespace pw::win::testing {
 
@@ -22,7 +23,7 @@ inline void Pump() {
   do {
     CurrentBackend().PumpEvents(0);
     Drain();
-  } while (CurrentHeadlessBackend() != nullptr && CurrentHeadlessBackend()->HasPendingEvents());
+  } while (pw::testing::Headless().HasPendingEvents());
 }
 
 }  // namespace pw::win::testing

@@ -14,7 +14,7 @@
 #include "MessagePump.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/Backend.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/win/Messages.h"
 #include "platform/win/NativeClasses.h"
 #include "platform/win/Window.h"
@@ -46,18 +46,13 @@ class NativeControlTest : public ::testing::Test {
   HWND parent = nullptr;
 
   void SetUp() override {
-    auto owned = std::make_unique<HeadlessBackend>();
-    backend = owned.get();
-    SetBackend(std::move(owned));
+    backend = &pw::testing::Headless();
     RegisterNativeClasses();
-    static const bool registered = [] {
-      WindowClass c;
-      c.name = kParentClass;
-      c.proc = ParentProc;
-      c.background = gfx::GetSysColorBrush(gfx::COLOR_BTNFACE);
-      return RegisterClass(c);
-    }();
-    (void)registered;
+    WindowClass c;
+    c.name = kParentClass;
+    c.proc = ParentProc;
+    c.background = gfx::GetSysColorBrush(gfx::COLOR_BTNFACE);
+    RegisterClass(c);
     commands.clear();
     drawn.clear();
     onCommand = nullptr;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "MessagePump.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/win/Window.h"
 
 namespace pw::win::testing {
@@ -38,25 +38,19 @@ class WinTest : public ::testing::Test {
   static constexpr const char* kDblClass = "PwTestDblClicks";
 
   void SetUp() override {
-    auto owned = std::make_unique<HeadlessBackend>();
-    backend = owned.get();
-    SetBackend(std::move(owned));
+    backend = &pw::testing::Headless();
     log.clear();
     watched.clear();
     hooks.clear();
     names().clear();  // a new window may reuse the address of an earlier test's one
-    static bool registered = [] {
-      WindowClass c;
-      c.name = kClass;
-      c.proc = Proc;
-      c.background = gfx::CreateSolidBrush(gfx::RGB(10, 20, 30));
-      RegisterClass(c);
-      c.name = kDblClass;
-      c.style = CS_DBLCLKS;
-      RegisterClass(c);
-      return true;
-    }();
-    (void)registered;
+    WindowClass c;
+    c.name = kClass;
+    c.proc = Proc;
+    c.background = gfx::CreateSolidBrush(gfx::RGB(10, 20, 30));
+    RegisterClass(c);
+    c.name = kDblClass;
+    c.style = CS_DBLCLKS;
+    RegisterClass(c);
   }
 
   void TearDown() override {

@@ -60,6 +60,23 @@ TEST_F(WindowTest, DestroyNotifiesParentThenChildrenAndFreesChildrenFirst) {
   EXPECT_FALSE(DestroyWindow(top));
 }
 
+TEST_F(WindowTest, ADestroyedWindowsHandleStaysDeadWhenNewWindowsAreMade) {
+  HWND a = Top("A");
+  ASSERT_TRUE(DestroyWindow(a));
+  Drain();  // the destroyed window's memory is let go of
+  std::vector<HWND> made;
+  for (int i = 0; i < 8; ++i) {
+    made.push_back(Top("B"));
+    EXPECT_NE(made.back(), a);
+    EXPECT_FALSE(IsWindow(a));
+    EXPECT_EQ(GetWindowText(a), "");
+    EXPECT_FALSE(SetWindowText(a, "again"));
+    EXPECT_FALSE(DestroyWindow(a));
+    EXPECT_EQ(GetWindowText(made.back()), "B");
+  }
+  for (HWND w : made) DestroyWindow(w);
+}
+
 TEST_F(WindowTest, DestroyingTheActiveWindowActivatesAnother) {
   HWND a = Top("a");
   HWND b = Top("b");

@@ -7,12 +7,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "FormStreamTestSupport.h"
+#include "support/CodePageScope.h"
 
 namespace pw::sys {
 namespace {
 
-using test::CodePageScope;
+using pw::testing::CodePageScope;
 
 TEST(CodePage, OnlyTheThreeKnownPagesCanBeSet) {
   CodePageScope scope(kCodePageWestern);

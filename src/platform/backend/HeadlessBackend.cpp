@@ -1,6 +1,6 @@
 // The headless display backend.
 
-#include "platform/win/HeadlessBackend.h"
+#include "platform/backend/HeadlessBackend.h"
 
 #include <algorithm>
 
@@ -68,10 +68,6 @@ int HeadlessBackend::PresentCount(HWND window) const {
 RECT HeadlessBackend::LastPresented(HWND window) const {
   auto found = presented_.find(window);
   return found == presented_.end() ? RECT{} : found->second.last;
-}
-
-HeadlessBackend* CurrentHeadlessBackend() {
-  return dynamic_cast<HeadlessBackend*>(&CurrentBackend());
 }
 
 }  // namespace pw::win

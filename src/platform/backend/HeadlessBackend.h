@@ -78,7 +78,4 @@ class HeadlessBackend : public Backend {
   std::optional<std::string> clipboard_;
 };
 
-// The installed backend when it is the headless one, else null.
-HeadlessBackend* CurrentHeadlessBackend();
-
 }  // namespace pw::win
