@@ -1,8 +1,7 @@
-# Shared by the Xvfb tests (sourced after the script has set program): skips (exit 77) without
-# Xvfb or xdotool, keeps system libraries' leaks out of the sanitizer report, makes the work folder
-# "$work" and ends on exit what the test started there: the program (pid), the helpers named with
-# end_on_exit, the Xvfb server (xvfb_pid). fail() reports and exits 1; a script prints more with
-# it by defining show_logs again.
+# Shared by the Xvfb tests (sourced first): skips (exit 77) without Xvfb or xdotool, keeps system
+# libraries' leaks out of the sanitizer report, makes the work folder "$work" and ends on exit what
+# the test started there: the program (pid), the helpers named with end_on_exit, the Xvfb server
+# (xvfb_pid). fail() reports and exits 1; a script shows more logs by defining show_logs again.
 
 # require TOOL... skips the test when one of the tools is missing.
 require() {
