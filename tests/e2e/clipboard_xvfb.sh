@@ -8,43 +8,17 @@ set -u
 
 program=${1:?usage: clipboard_xvfb.sh PATH_TO_PROFILE_WEIGHT}
 source "$(dirname "$0")/xvfb-session.sh"
-if ! command -v xclip > /dev/null; then
-  echo "SKIP: xclip is not installed"
-  exit 77
-fi
-
-work=$(mktemp -d)
-xvfb_pid=
-pid=
+source "$(dirname "$0")/program-session.sh"
+require xclip
 clip_pid=
-cleanup() {
-  [ -n "$pid" ] && kill -KILL "$pid" 2> /dev/null
-  [ -n "$clip_pid" ] && kill "$clip_pid" 2> /dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  echo "--- program errors"
-  cat "$work/err" 2> /dev/null
-  exit 1
-}
+end_on_exit clip_pid
 
 start_xvfb
-
-"$program" > "$work/out" 2> "$work/err" &
-pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Profile Weight$' | head -n 1)
-[ -n "$window" ] || fail "the Profile Weight window did not appear"
+start_program
+await_window window "Profile Weight"
 # Without a window manager nobody gives the window the keyboard: give it ourselves.
 xdotool windowfocus --sync "$window" 2> /dev/null
 
-click() {
-  xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
-  sleep 0.3
-}
 keys() {
   xdotool key --delay 60 "$@"
   sleep 0.3
@@ -59,13 +33,9 @@ set_clipboard() {
 get_clipboard() {
   timeout 5 xclip -o -selection clipboard 2> /dev/null
 }
-# A region of the window as pixels, for comparing.
-area() {
-  import -window "$window" "$work/shot.png" 2> /dev/null &&
-    convert "$work/shot.png" -crop "$1" -depth 8 rgb:- | md5sum
-}
-result_area() { area 90x18+270+236; }
-length_area() { area 60x17+122+202; }
+# Regions of the window as pixels, for comparing.
+result_area() { region_hash "$window" 90x18+270+236; }
+length_area() { region_hash "$window" 60x17+122+202; }
 
 command -v import > /dev/null || fail "imagemagick's import is missing"
 
@@ -124,13 +94,5 @@ copied=$(get_clipboard)
 [ "$copied" = 3000 ] || fail "the length box holds '$copied' after the menu's Paste, not 3000"
 
 xdotool key --window "$window" alt+F4 2> /dev/null
-for _ in $(seq 100); do
-  kill -0 "$pid" 2> /dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2> /dev/null && fail "the program did not end when its window closed"
-wait "$pid"
-code=$?
-pid=
-[ "$code" = 0 ] || fail "the program ended with exit code $code"
+expect_exit "when its window closed"
 echo "PASS"

@@ -9,46 +9,27 @@ set -u
 
 program=${1:?usage: desktop_icewm.sh PATH_TO_PROFILE_WEIGHT}
 source "$(dirname "$0")/xvfb-session.sh"
+source "$(dirname "$0")/program-session.sh"
 require icewm xprop xwininfo
-
-work=$(mktemp -d)
-xvfb_pid=
-wm_pid=
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill -KILL "$pid" 2> /dev/null
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2> /dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  echo "--- program errors"
-  cat "$work/err" 2> /dev/null
-  exit 1
-}
 
 start_xvfb
 # The window manager with its own settings folder, not the user's.
 HOME="$work" icewm > "$work/wm.log" 2>&1 &
 wm_pid=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "icewm did not start"
+end_on_exit wm_pid
+wm_running() {
+  xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id'
+}
+poll 100 wm_running || fail "icewm did not start"
 
-"$program" > "$work/out" 2> "$work/err" &
-pid=$!
+start_program
 
-# Waits until the window manager has framed the window (it then reports the frame's extents).
+# Once the window manager has framed a window, it reports the frame's extents.
+has_frame() {
+  xprop -id "$1" _NET_FRAME_EXTENTS 2> /dev/null | grep -q ' = '
+}
 framed() {
-  for _ in $(seq 100); do
-    xprop -id "$1" _NET_FRAME_EXTENTS 2> /dev/null | grep -q ' = ' && return 0
-    sleep 0.1
-  done
-  fail "the window manager did not frame window $1"
+  poll 100 has_frame "$1" || fail "the window manager did not frame window $1"
 }
 # The outer frame's top-left corner: the client area's position less the frame's left and top.
 frame_position() {
@@ -65,65 +46,42 @@ icon_sizes() {
 actions() {
   xprop -id "$1" _NET_WM_ALLOWED_ACTIONS
 }
-# Retries a check for a while: the window manager updates what it offers as it reads the hints.
-eventually() {
-  for _ in $(seq 30); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  "$@"
-}
 offers() { actions "$1" | grep -q "_NET_WM_ACTION_$2\b"; }
 offers_not() { ! offers "$@"; }
+# expect_frame WINDOW WHAT X,Y OFFERED NOT_OFFERED: the window carries the icon's three images,
+# its frame is at X,Y, and the window manager offers the actions OFFERED but none of NOT_OFFERED
+# (retried for a while: it updates what it offers as it reads the hints).
+expect_frame() {
+  local sizes position action
+  sizes=$(icon_sizes "$1")
+  [ "$sizes" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) " ] ||
+    fail "$2's icon images are '$sizes'"
+  position=$(frame_position "$1")
+  [ "$position" = "$3" ] || fail "$2's frame is at $position, not $3"
+  for action in $4; do
+    poll 30 offers "$1" "$action" || fail "$2 does not offer $action: $(actions "$1")"
+  done
+  for action in $5; do
+    poll 30 offers_not "$1" "$action" || fail "$2 offers $action: $(actions "$1")"
+  done
+}
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Profile Weight$' | head -n 1)
-[ -n "$window" ] || fail "the Profile Weight window did not appear"
+await_window window "Profile Weight"
 framed "$window"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "$WIDTH" = 387 ] && [ "$HEIGHT" = 455 ] || fail "the window is ${WIDTH}x${HEIGHT}, not 387x455"
-sizes=$(icon_sizes "$window")
-[ "$sizes" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) " ] ||
-  fail "the calculator's icon images are '$sizes'"
-position=$(frame_position "$window")
-[ "$position" = 192,114 ] || fail "the calculator's frame is at $position, not 192,114"
-eventually offers "$window" CLOSE || fail "the calculator cannot be closed: $(actions "$window")"
-for action in RESIZE MINIMIZE MAXIMIZE_HORZ MAXIMIZE_VERT; do
-  eventually offers_not "$window" "$action" ||
-    fail "the calculator offers $action: $(actions "$window")"
-done
+expect_size "$window" 387 455 "the window"
+expect_frame "$window" "the calculator" 192,114 CLOSE "RESIZE MINIMIZE MAXIMIZE_HORZ MAXIMIZE_VERT"
 
-xdotool mousemove --window "$window" 344 36 click 1  # the NORVEX button: the showcase window
-showcase=$(timeout 20 xdotool search --sync --onlyvisible --name '^Resume$' | head -n 1)
-[ -n "$showcase" ] || fail "the Resume window did not appear"
+click "$window" 344 36  # the NORVEX button: the showcase window
+await_window showcase Resume
 framed "$showcase"
-sizes=$(icon_sizes "$showcase")
-[ "$sizes" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) " ] ||
-  fail "the showcase's icon images are '$sizes'"
-position=$(frame_position "$showcase")
-[ "$position" = 360,251 ] || fail "the showcase's frame is at $position, not 360,251"
-eventually offers "$showcase" RESIZE || fail "the showcase cannot be resized: $(actions "$showcase")"
-for action in MINIMIZE MAXIMIZE_HORZ MAXIMIZE_VERT; do
-  eventually offers_not "$showcase" "$action" ||
-    fail "the showcase offers $action: $(actions "$showcase")"
-done
+expect_frame "$showcase" "the showcase" 360,251 RESIZE "MINIMIZE MAXIMIZE_HORZ MAXIMIZE_VERT"
 owner=$(xprop -id "$showcase" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')
 [ -n "$owner" ] && [ $((owner)) = $((window)) ] ||
   fail "the showcase is transient for '$owner', not the calculator ($window)"
 
 # Real key presses: the window manager closes the active window on Alt+F4.
 xdotool windowactivate --sync "$showcase" key alt+F4 2> /dev/null
-for _ in $(seq 50); do
-  [ -z "$(xdotool search --onlyvisible --name '^Resume$' 2> /dev/null)" ] && break
-  sleep 0.1
-done
+poll 50 window_gone Resume
 xdotool windowactivate --sync "$window" key alt+F4 2> /dev/null
-for _ in $(seq 100); do
-  kill -0 "$pid" 2> /dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2> /dev/null && fail "the program did not end when its window closed"
-wait "$pid"
-code=$?
-pid=
-[ "$code" = 0 ] || fail "the program ended with exit code $code"
+expect_exit "when its window closed"
 echo "PASS"

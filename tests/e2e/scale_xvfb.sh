@@ -8,65 +8,34 @@ set -u
 
 program=${1:?usage: scale_xvfb.sh PATH_TO_PROFILE_WEIGHT}
 source "$(dirname "$0")/xvfb-session.sh"
+source "$(dirname "$0")/program-session.sh"
 require xrdb import convert compare
-
-work=$(mktemp -d)
-xvfb_pid=
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill -KILL "$pid" 2> /dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  echo "--- program errors"
-  cat "$work/err" 2> /dev/null
-  exit 1
-}
 
 start_xvfb 2560x1600x24
 echo 'Xft.dpi: 192' | xrdb -nocpp -merge - || fail "xrdb could not set Xft.dpi"
 
-# start [ENVIRONMENT...]: starts the program, sets window, WIDTH and HEIGHT.
+# start [ENVIRONMENT...]: starts the program and waits for its window.
 start() {
-  env "$@" "$program" > "$work/out" 2> "$work/err" &
-  pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Profile Weight$' | head -n 1)
-  [ -n "$window" ] || fail "the Profile Weight window did not appear ($*)"
-  eval "$(xdotool getwindowgeometry --shell "$window")"
+  start_program "$@"
+  await_window window "Profile Weight" "$*"
 }
 stop() {
   xdotool windowfocus --sync "$window" key alt+F4 2> /dev/null
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2> /dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2> /dev/null && fail "the program did not end when its window closed"
-  wait "$pid"
-  local code=$?
-  pid=
-  [ "$code" = 0 ] || fail "the program ended with exit code $code"
-}
-click() {
-  xdotool mousemove --window "$window" "$1" "$2" click 1
-  sleep 0.3
+  expect_exit "when its window closed"
 }
 # The result label's area (designed 90 x 18 at 270, 236; doubled unless given), as a hash.
 result_area() {
-  import -window "$window" "$work/shot.png" 2> /dev/null &&
-    convert "$work/shot.png" -crop "${1:-180x36+540+472}" -depth 8 rgb:- | md5sum
+  region_hash "$window" "${1:-180x36+540+472}"
 }
 
 start
-[ "$WIDTH" = 774 ] && [ "$HEIGHT" = 910 ] || fail "at Xft.dpi 192 the window is ${WIDTH}x${HEIGHT}"
+expect_size "$window" 774 910 "at Xft.dpi 192 the window"
 before=$(result_area)
-click 672 216  # the IPB icon (336, 108)
-click 304 420  # the length box (152, 210)
+click "$window" 672 216  # the IPB icon (336, 108)
+click "$window" 304 420  # the length box (152, 210)
 xdotool key End BackSpace
 xdotool type --delay 30 "6000"
-click 616 372  # Calc. (308, 186)
+click "$window" 616 372  # Calc. (308, 186)
 after=$(result_area)
 [ -n "$before" ] && [ "$before" != "$after" ] || fail "the result did not change on screen"
 # The pixels are replicated: each designed pixel is a 2 x 2 block.
@@ -77,13 +46,13 @@ convert "$work/part.png" -sample 50% -sample 200% "$work/again.png"
 stop
 
 start PW_SCALE=1
-[ "$WIDTH" = 387 ] && [ "$HEIGHT" = 455 ] || fail "with PW_SCALE=1 the window is ${WIDTH}x${HEIGHT}"
+expect_size "$window" 387 455 "with PW_SCALE=1 the window"
 stop
 
 start PW_SCALE=1.5
-[ "$WIDTH" = 581 ] && [ "$HEIGHT" = 683 ] || fail "with PW_SCALE=1.5 the window is ${WIDTH}x${HEIGHT}"
+expect_size "$window" 581 683 "with PW_SCALE=1.5 the window"
 before=$(result_area 135x27+405+354)
-click 504 279  # Calc. (308, 186) at 1.5
+click "$window" 504 279  # Calc. (308, 186) at 1.5
 after=$(result_area 135x27+405+354)
 [ -n "$before" ] && [ "$before" != "$after" ] || fail "the result did not change at scale 1.5"
 stop

@@ -8,26 +8,15 @@ set -u
 
 program=${1:?usage: wayland_weston.sh PATH_TO_PROFILE_WEIGHT}
 source "$(dirname "$0")/xvfb-session.sh"
+source "$(dirname "$0")/program-session.sh"
 require weston import convert
 
-work=$(mktemp -d)
-xvfb_pid=
 weston_pid=
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill -KILL "$pid" 2> /dev/null
-  [ -n "$weston_pid" ] && kill "$weston_pid" 2> /dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  echo "--- program errors"
-  cat "$work/err" 2> /dev/null
+end_on_exit weston_pid
+show_logs() {
+  show_log "program errors" err
   echo "--- weston"
   tail -n 20 "$work/weston.log" 2> /dev/null
-  exit 1
 }
 
 start_xvfb
@@ -39,16 +28,11 @@ printf '[core]\nshell=desktop-shell.so\n[shell]\nbackground-color=0xff000000\npa
 weston --config="$work/weston.ini" --backend=x11-backend.so --socket=pw-wayland --width=1000 \
   --height=740 > "$work/weston.log" 2>&1 &
 weston_pid=$!
-for _ in $(seq 100); do
-  [ -S "$XDG_RUNTIME_DIR/pw-wayland" ] && break
-  sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/pw-wayland" ] || fail "weston did not start"
+poll 100 test -S "$XDG_RUNTIME_DIR/pw-wayland" || fail "weston did not start"
 sleep 1  # the shell client paints the background
 xdotool mousemove 1020 760  # the pointer off weston's output, out of the pictures
 
-env -u DISPLAY WAYLAND_DISPLAY=pw-wayland "$program" > "$work/out" 2> "$work/err" &
-pid=$!
+start_program -u DISPLAY WAYLAND_DISPLAY=pw-wayland
 
 # The screen as weston shows it.
 shot() {
