@@ -19,8 +19,10 @@ XErrorHandler g_previousXErrorHandler = nullptr;
 
 // SDL wakes its own event wait by sending an event to one of its windows over a second display
 // connection; the server may take that request only after the main connection has destroyed the
-// window (a closed message box, say). That error is harmless; every other one goes on to the
-// handler SDL installed, which ends the process.
+// window (a closed message box, say). That error is harmless; every other one goes on to Xlib's
+// handler, which ends the process. The error may come as late as the closing of that connection
+// when the video subsystem stops, after SDL has put back the handler it found when it started:
+// so this one is installed before SDL starts, and SDL's own handler passes errors on to it.
 int IgnoreWakeupsOfGoneWindows(Display* display, XErrorEvent* error) {
   if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
   return g_previousXErrorHandler != nullptr ? g_previousXErrorHandler(display, error) : 0;
@@ -363,6 +365,10 @@ std::unique_ptr<Backend> CreateSdlBackend() {
   } else if (x11 == nullptr || *x11 == '\0') {
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "wayland", SDL_HINT_DEFAULT);
   }
+  if (const XErrorHandler previous = XSetErrorHandler(IgnoreWakeupsOfGoneWindows);
+      previous != IgnoreWakeupsOfGoneWindows) {
+    g_previousXErrorHandler = previous;
+  }
   auto video = std::make_unique<VideoSubsystem>();
   if (!video->started()) return nullptr;
   // SDL falls back to drivers without a screen (offscreen, dummy) when no display answers.
@@ -374,8 +380,6 @@ std::unique_ptr<Backend> CreateSdlBackend() {
     // driver has no such surfaces: its window surfaces are textures drawn by a renderer, and
     // without one nothing would ever reach the screen.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
-    const XErrorHandler previous = XSetErrorHandler(IgnoreWakeupsOfGoneWindows);
-    if (previous != IgnoreWakeupsOfGoneWindows) g_previousXErrorHandler = previous;
   }
   return std::make_unique<SdlBackend>(std::move(video), driver == "x11");
 }
