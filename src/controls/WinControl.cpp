@@ -382,7 +382,7 @@ win::LRESULT TWinControl::WndProc(unsigned message, win::WPARAM wParam, win::LPA
       if (focusing_) return 0;
       break;
     case win::WM_COMMAND:
-      if (TWinControl* child = FindControl(reinterpret_cast<win::HWND>(lParam));
+      if (TWinControl* child = FindControl(win::HWND::FromValue(lParam));
           child != nullptr && child != this) {
         return child->Perform(CN_COMMAND, wParam, lParam);
       }
@@ -398,7 +398,7 @@ win::LRESULT TWinControl::WndProc(unsigned message, win::WPARAM wParam, win::LPA
     case win::WM_CTLCOLOREDIT:
     case win::WM_CTLCOLORBTN:
     case win::WM_CTLCOLORSTATIC:
-      if (TWinControl* child = FindControl(reinterpret_cast<win::HWND>(lParam));
+      if (TWinControl* child = FindControl(win::HWND::FromValue(lParam));
           child != nullptr && child != this) {
         return child->Perform(CN_BASE + message, wParam, lParam);
       }

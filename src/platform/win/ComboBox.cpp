@@ -451,7 +451,7 @@ LRESULT ComboBox::OnEditPartMessage(HWND edit, unsigned message, WPARAM wParam, 
       if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB) return 0;
       break;
     case WM_KILLFOCUS:
-      if (reinterpret_cast<HWND>(wParam) != window()) CloseList();
+      if (HWND::FromValue(wParam) != window()) CloseList();
       break;
     default:
       break;
@@ -564,7 +564,7 @@ LRESULT ComboBox::OnEnable(WPARAM enable, LPARAM) {
 }
 
 LRESULT ComboBox::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (edit_ && reinterpret_cast<HWND>(lParam) == edit_ &&
+  if (edit_ && HWND::FromValue(lParam) == edit_ &&
       static_cast<unsigned>(HIWORD(wParam)) == EN_CHANGE) {
     EditChanged();
   }

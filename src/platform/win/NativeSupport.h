@@ -103,8 +103,7 @@ inline void Notify(HWND control, unsigned code) {
   HWND parent = GetParent(control);
   if (!parent) return;
   const int id = static_cast<int>(GetWindowLong(control, GWL_ID));
-  SendMessage(parent, WM_COMMAND, MAKEWPARAM(id, static_cast<int>(code)),
-              reinterpret_cast<LPARAM>(control));
+  SendMessage(parent, WM_COMMAND, MAKEWPARAM(id, static_cast<int>(code)), LParamOf(control));
 }
 
 // The font controls use until WM_SETFONT gives them another: "MS Sans Serif", 11 pixels.
@@ -132,7 +131,7 @@ inline gfx::HBRUSH ParentColorBrush(HWND control, unsigned message, HDC dc, gfx:
   HWND parent = GetParent(control);
   if (!parent) return fallback;
   const LRESULT answer =
-      SendMessage(parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+      SendMessage(parent, message, reinterpret_cast<WPARAM>(dc), LParamOf(control));
   return answer ? reinterpret_cast<gfx::HBRUSH>(answer) : fallback;
 }
 
