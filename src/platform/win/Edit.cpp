@@ -755,7 +755,7 @@ void EditField::PaintText(HDC dc) const {
   if (focused_ && IsWindowEnabled(window())) {
     const int x = origin + OffsetOf(editor_.caret());
     RECT caret{x, top, x + 1, top + metrics.height};
-    gfx::FillRect(dc, caret, gfx::GetStockObject(gfx::BLACK_BRUSH));
+    gfx::FillRect(dc, caret, gfx::GetStockBrush(gfx::BLACK_BRUSH));
   }
 }
 

@@ -115,7 +115,7 @@ inline gfx::HFONT DefaultControlFont() {
 }
 
 inline gfx::HFONT FontArgument(WPARAM wParam) {
-  return reinterpret_cast<gfx::HFONT>(wParam);
+  return gfx::HFONT::FromValue(wParam);
 }
 
 inline bool KeyDown(unsigned virtualKey) {
@@ -130,9 +130,8 @@ inline POINT MousePoint(LPARAM lParam) {
 inline gfx::HBRUSH ParentColorBrush(HWND control, unsigned message, HDC dc, gfx::HBRUSH fallback) {
   HWND parent = GetParent(control);
   if (!parent) return fallback;
-  const LRESULT answer =
-      SendMessage(parent, message, reinterpret_cast<WPARAM>(dc), LParamOf(control));
-  return answer ? reinterpret_cast<gfx::HBRUSH>(answer) : fallback;
+  const LRESULT answer = SendMessage(parent, message, dc.Value(), LParamOf(control));
+  return answer ? gfx::HBRUSH::FromValue(answer) : fallback;
 }
 
 // Registration of each class (defined in its own file).

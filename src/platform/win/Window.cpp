@@ -302,7 +302,7 @@ LRESULT DefWindowProc(HWND window, unsigned message, WPARAM wParam, LPARAM lPara
     case WM_ERASEBKGND: {
       gfx::HBRUSH brush = window->windowClass->background;
       if (!brush) return 0;
-      gfx::FillRect(reinterpret_cast<HDC>(wParam), ClientBox(*window), brush);
+      gfx::FillRect(HDC::FromValue(wParam), ClientBox(*window), brush);
       return 1;
     }
     case WM_PAINT: {
