@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <unordered_map>
 #include <utility>
 
 #include "platform/gfx/GdiObjects.h"

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <unordered_map>
 
 #include "platform/gfx/GdiObjects.h"
 #include "platform/gfx/Raster.h"
