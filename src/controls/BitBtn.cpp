@@ -142,7 +142,7 @@ namespace {
 void Outline(gfx::HDC dc, const gfx::RECT& r, TColor line, gfx::HBRUSH fill) {
   gfx::HPEN pen = gfx::CreatePen(gfx::PS_SOLID, 1, ColorToRGB(line));
   gfx::HGDIOBJ oldPen = gfx::SelectObject(dc, pen);
-  gfx::HGDIOBJ oldBrush = gfx::SelectObject(dc, fill ? fill : gfx::GetStockObject(gfx::NULL_BRUSH));
+  gfx::HGDIOBJ oldBrush = gfx::SelectObject(dc, fill ? fill : gfx::GetStockBrush(gfx::NULL_BRUSH));
   gfx::Rectangle(dc, r.left, r.top, r.right, r.bottom);
   gfx::SelectObject(dc, oldBrush);
   gfx::SelectObject(dc, oldPen);

@@ -232,7 +232,7 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::InitializeHandle() {
-  win::SendMessage(handle_, win::WM_SETFONT, reinterpret_cast<win::WPARAM>(Font()->Handle()), 0);
+  win::SendMessage(handle_, win::WM_SETFONT, Font()->Handle().Value(), 0);
   PlaceAmongSiblings();
   TakeBoundsFromWindow();
 }
@@ -339,7 +339,7 @@ void TWinControl::ColorChanged() {
 
 void TWinControl::FontChanged() {
   if (handle_ != nullptr) {
-    win::SendMessage(handle_, win::WM_SETFONT, reinterpret_cast<win::WPARAM>(Font()->Handle()), 1);
+    win::SendMessage(handle_, win::WM_SETFONT, Font()->Handle().Value(), 1);
   }
   for (TControl* child : graphic_) child->ParentFontChanged();
   for (TControl* child : windowed_) child->ParentFontChanged();
@@ -382,7 +382,7 @@ win::LRESULT TWinControl::WndProc(unsigned message, win::WPARAM wParam, win::LPA
       if (focusing_) return 0;
       break;
     case win::WM_COMMAND:
-      if (TWinControl* child = FindControl(reinterpret_cast<win::HWND>(lParam));
+      if (TWinControl* child = FindControl(win::HWND::FromValue(lParam));
           child != nullptr && child != this) {
         return child->Perform(CN_COMMAND, wParam, lParam);
       }
@@ -398,7 +398,7 @@ win::LRESULT TWinControl::WndProc(unsigned message, win::WPARAM wParam, win::LPA
     case win::WM_CTLCOLOREDIT:
     case win::WM_CTLCOLORBTN:
     case win::WM_CTLCOLORSTATIC:
-      if (TWinControl* child = FindControl(reinterpret_cast<win::HWND>(lParam));
+      if (TWinControl* child = FindControl(win::HWND::FromValue(lParam));
           child != nullptr && child != this) {
         return child->Perform(CN_BASE + message, wParam, lParam);
       }
@@ -406,13 +406,13 @@ win::LRESULT TWinControl::WndProc(unsigned message, win::WPARAM wParam, win::LPA
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORSTATIC: {
-      auto dc = reinterpret_cast<gfx::HDC>(wParam);
+      auto dc = gfx::HDC::FromValue(wParam);
       gfx::SetTextColor(dc, ColorToRGB(Font()->Color()));
       gfx::SetBkColor(dc, ColorToRGB(Color()));
-      return reinterpret_cast<win::LRESULT>(ColorBrush(Color()));
+      return static_cast<win::LRESULT>(ColorBrush(Color()).Value());
     }
     case win::WM_ERASEBKGND: {
-      auto dc = reinterpret_cast<gfx::HDC>(wParam);
+      auto dc = gfx::HDC::FromValue(wParam);
       gfx::RECT box;
       gfx::GetClipBox(dc, box);
       gfx::FillRect(dc, box, ColorBrush(Color()));

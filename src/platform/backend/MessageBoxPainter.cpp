@@ -102,8 +102,8 @@ void PaintWarningIcon(gfx::HDC dc, int left, int top) {
   }
   RECT bar{left + 15, top + 10, left + 17, top + 22};
   RECT dot{left + 15, top + 24, left + 17, top + 26};
-  gfx::FillRect(dc, bar, static_cast<gfx::HBRUSH>(gfx::GetStockObject(gfx::BLACK_BRUSH)));
-  gfx::FillRect(dc, dot, static_cast<gfx::HBRUSH>(gfx::GetStockObject(gfx::BLACK_BRUSH)));
+  gfx::FillRect(dc, bar, gfx::GetStockBrush(gfx::BLACK_BRUSH));
+  gfx::FillRect(dc, dot, gfx::GetStockBrush(gfx::BLACK_BRUSH));
 }
 
 void PaintLetterIcon(gfx::HDC dc, int left, int top, std::string_view letter) {
@@ -199,7 +199,7 @@ void PaintMessageBox(gfx::HDC dc, const MessageBoxLayout& layout, std::string_vi
 
   // The default button: a black outline around the raised frame, the focus rectangle inside.
   RECT button = layout.button;
-  gfx::FrameRect(dc, button, static_cast<gfx::HBRUSH>(gfx::GetStockObject(gfx::BLACK_BRUSH)));
+  gfx::FrameRect(dc, button, gfx::GetStockBrush(gfx::BLACK_BRUSH));
   RECT face{button.left + 1, button.top + 1, button.right - 1, button.bottom - 1};
   gfx::DrawFrameControl(dc, face, gfx::DFC_BUTTON,
                         gfx::DFCS_BUTTONPUSH | (pressed ? gfx::DFCS_PUSHED : 0u));

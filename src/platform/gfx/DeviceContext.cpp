@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <unordered_map>
 #include <utility>
 
 #include "platform/gfx/GdiObjects.h"
@@ -15,8 +14,12 @@ namespace {
 constexpr int kFar = 1 << 28;
 constexpr RECT kEverywhere{-kFar, -kFar, kFar, kFar};
 
-std::unordered_map<const DeviceContext*, std::unique_ptr<DeviceContext>>& Contexts() {
+HandleTable<DeviceContext>& Contexts() {
   return Tables().contexts;
+}
+
+HGDIOBJ HandleOf(const GdiObject* object) {
+  return object ? object->handle : nullptr;
 }
 
 void RetainState(const DcState& state) {
@@ -34,12 +37,11 @@ void ReleaseState(const DcState& state) {
 }
 
 HDC AddContext(std::unique_ptr<DeviceContext> dc) {
-  DeviceContext* handle = dc.get();
-  dc->state.pen = AsPen(GetStockObject(BLACK_PEN));
-  dc->state.brush = AsBrush(GetStockObject(WHITE_BRUSH));
+  dc->state.pen = AsPen(GetStockPen(BLACK_PEN));
+  dc->state.brush = AsBrush(GetStockBrush(WHITE_BRUSH));
   RetainState(dc->state);
-  Contexts().emplace(handle, std::move(dc));
-  return handle;
+  const auto [slot, generation] = Contexts().Add(std::move(dc));
+  return {slot, generation};
 }
 
 // The parts of `from` outside `hole`: at most four rectangles.
@@ -68,10 +70,7 @@ RECT Normalized(int left, int top, int right, int bottom) {
 }  // namespace
 
 DeviceContext* AsDc(HDC dc) {
-  if (!dc) return nullptr;
-  auto& contexts = Contexts();
-  const auto it = contexts.find(dc);
-  return it == contexts.end() ? nullptr : it->second.get();
+  return Contexts().Find(dc.Slot(), dc.Generation());
 }
 
 void DeviceContext::ForEachVisible(const RECT& area,
@@ -126,7 +125,7 @@ bool DeleteDC(HDC dc) {
   ReleaseState(context->state);
   for (const DcState& saved : context->saved) ReleaseState(saved);
   Release(context->surface);
-  Contexts().erase(context);
+  Contexts().Free(dc.Slot());
   return true;
 }
 
@@ -151,9 +150,9 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
   } else {
     return nullptr;
   }
-  Retain(object);
+  Retain(AsObject(object));
   // A context without a font of its own stands for the system font.
-  HGDIOBJ result = previous ? previous : GetStockObject(SYSTEM_FONT);
+  HGDIOBJ result = previous ? previous->handle : GetStockFont(SYSTEM_FONT);
   Release(previous);
   return result;
 }
@@ -163,13 +162,13 @@ HGDIOBJ GetCurrentObject(HDC dc, int kind) {
   if (!context) return nullptr;
   switch (kind) {
     case OBJ_PEN:
-      return context->state.pen;
+      return HandleOf(context->state.pen);
     case OBJ_BRUSH:
-      return context->state.brush;
+      return HandleOf(context->state.brush);
     case OBJ_FONT:
-      return context->state.font ? context->state.font : GetStockObject(SYSTEM_FONT);
+      return context->state.font ? context->state.font->handle : GetStockFont(SYSTEM_FONT);
     case OBJ_BITMAP:
-      return context->memory ? context->state.bitmap : context->surface;
+      return HandleOf(context->memory ? context->state.bitmap : context->surface);
     default:
       return nullptr;
   }

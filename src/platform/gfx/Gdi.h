@@ -7,21 +7,75 @@
 // 32-bit blue, green, red, unused, as a device-independent section holds them; monochrome bitmaps
 // hold 1 bit per pixel, most significant bit first, rows padded to 32 bits.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 #include "platform/gfx/Types.h"
 
 namespace pw::gfx {
 
-struct GdiObject;
-struct DeviceContext;
-using HGDIOBJ = GdiObject*;
-using HBITMAP = GdiObject*;
-using HPEN = GdiObject*;
-using HBRUSH = GdiObject*;
-using HFONT = GdiObject*;
-using HDC = DeviceContext*;
+// What a graphics handle names: any GDI object, one kind of them, or a device context.
+enum class GdiKind : std::uint8_t { Object, Bitmap, Pen, Brush, Font, Dc };
+
+// A graphics handle: a slot of its table (objects or device contexts) and the generation the
+// slot had when the object was made; deleting the object ends the generation, so its handle
+// never reaches a later object in that slot. The null handle names nothing. A bitmap, pen,
+// brush or font handle is also an HGDIOBJ; an HGDIOBJ becomes one of them only through
+// GdiCast, which checks the kind.
+template <GdiKind K>
+class GdiHandle {
+ public:
+  constexpr GdiHandle() = default;
+  constexpr GdiHandle(std::nullptr_t) {}
+  constexpr GdiHandle(std::uint32_t slot, std::uint32_t generation)
+      : slot_(slot), generation_(generation) {}
+  template <GdiKind From>
+  requires(K == GdiKind::Object && From != GdiKind::Object &&
+           From != GdiKind::Dc) constexpr GdiHandle(GdiHandle<From> typed)
+      : slot_(typed.Slot()), generation_(typed.Generation()) {}
+
+  constexpr std::uint32_t Slot() const { return slot_; }
+  constexpr std::uint32_t Generation() const { return generation_; }
+  constexpr explicit operator bool() const { return generation_ != 0; }
+  friend constexpr bool operator==(GdiHandle, GdiHandle) = default;
+  friend constexpr auto operator<=>(GdiHandle, GdiHandle) = default;
+
+  // The handle as a message parameter carries it, and back.
+  constexpr std::uintptr_t Value() const {
+    return static_cast<std::uintptr_t>(generation_) << 32 | slot_;
+  }
+  static constexpr GdiHandle FromValue(std::uintptr_t value) {
+    return {static_cast<std::uint32_t>(value), static_cast<std::uint32_t>(value >> 32)};
+  }
+  static constexpr GdiHandle FromValue(std::intptr_t value) {
+    return FromValue(static_cast<std::uintptr_t>(value));
+  }
+
+ private:
+  std::uint32_t slot_ = 0;
+  std::uint32_t generation_ = 0;  // 0: the null handle; live slots count from 1
+};
+
+using HGDIOBJ = GdiHandle<GdiKind::Object>;
+using HBITMAP = GdiHandle<GdiKind::Bitmap>;
+using HPEN = GdiHandle<GdiKind::Pen>;
+using HBRUSH = GdiHandle<GdiKind::Brush>;
+using HFONT = GdiHandle<GdiKind::Font>;
+using HDC = GdiHandle<GdiKind::Dc>;
+
+// The object as a handle of its kind; null when it is not a live object of that kind.
+template <typename Handle>
+Handle GdiCast(HGDIOBJ object);
+template <>
+HBITMAP GdiCast<HBITMAP>(HGDIOBJ object);
+template <>
+HPEN GdiCast<HPEN>(HGDIOBJ object);
+template <>
+HBRUSH GdiCast<HBRUSH>(HGDIOBJ object);
+template <>
+HFONT GdiCast<HFONT>(HGDIOBJ object);
 
 // ---- Bitmaps
 
@@ -50,6 +104,10 @@ bool GetBitmapInfo(HBITMAP bitmap, BitmapInfo& info);
 HPEN CreatePen(int style, int width, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
 HGDIOBJ GetStockObject(int which);
+// A stock object of that kind; null when `which` names none of it.
+HBRUSH GetStockBrush(int which);
+HPEN GetStockPen(int which);
+HFONT GetStockFont(int which);
 // A solid brush shared by everyone who asks for that colour, owned by the current graphics
 // context (GdiContext.h) and gone with it; DeleteObject leaves it alone.
 HBRUSH SharedSolidBrush(COLORREF color);
@@ -207,3 +265,10 @@ inline constexpr int SM_MIDEASTENABLED = 74;
 HDC CreateSurfaceDC(HBITMAP surface, POINT origin, std::span<const RECT> limits);
 
 }  // namespace pw::gfx
+
+template <pw::gfx::GdiKind K>
+struct std::hash<pw::gfx::GdiHandle<K>> {
+  std::size_t operator()(pw::gfx::GdiHandle<K> handle) const noexcept {
+    return std::hash<std::uintptr_t>()(handle.Value());
+  }
+};

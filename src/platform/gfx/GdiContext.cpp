@@ -27,8 +27,8 @@ struct SharedObjects {
 // Marks a shared object like a stock one, so that DeleteObject leaves it alone.
 template <typename Handle>
 Handle Shared(Handle handle) {
-  const auto found = Tables().objects.find(handle);
-  if (found != Tables().objects.end()) found->second->stock = true;
+  if (GdiObject* object = Tables().objects.Find(handle.Slot(), handle.Generation()))
+    object->stock = true;
   return handle;
 }
 
@@ -58,13 +58,13 @@ GdiContext::GdiContext()
 GdiContext::~GdiContext() {
   store_.reset();
   // Contexts first: they hold objects selected.
-  tables_->contexts.clear();
-  tables_->objects.clear();
+  tables_->contexts.Clear();
+  tables_->objects.Clear();
   if (Innermost() == this) Innermost() = outer_;
 }
 
 std::size_t GdiContext::ObjectCount() const {
-  return tables_->objects.size() + tables_->contexts.size();
+  return tables_->objects.live + tables_->contexts.live;
 }
 
 GdiTables& Tables() {

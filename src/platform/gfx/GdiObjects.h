@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 #include <span>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/Gdi.h"
@@ -25,6 +25,7 @@ struct GdiObject {
   virtual ~GdiObject() = default;
 
   const ObjectKind kind;
+  HGDIOBJ handle;  // given by the table
   bool stock = false;
   int selectedCount = 0;       // context states (current or saved) that hold it
   bool deletePending = false;  // deleted while selected: freed when the last context lets go
@@ -32,6 +33,13 @@ struct GdiObject {
 
 // Hands a new object to the handle table, which owns it from then on; returns its handle.
 HGDIOBJ AddObject(std::unique_ptr<GdiObject> object);
+// The handle of an object whose kind the caller knows, as a handle of that kind.
+template <typename Handle>
+constexpr Handle Typed(HGDIOBJ object) {
+  return {object.Slot(), object.Generation()};
+}
+// Frees the object; its slot takes a new generation.
+void FreeObject(GdiObject* object);
 // Selection bookkeeping: a context state that takes or drops an object. Dropping the last hold
 // of an object whose deletion was asked for frees it.
 void Retain(GdiObject* object);
@@ -144,7 +152,8 @@ struct DeviceContext {
 // The context behind a handle, or null when it is not a live context.
 DeviceContext* AsDc(HDC dc);
 
-// The object behind a handle, or null when the handle is not one of that kind.
+// The object behind a handle, or null when it is not a live object (of that kind).
+GdiObject* AsObject(HGDIOBJ object);
 Bitmap* AsBitmap(HGDIOBJ object);
 Pen* AsPen(HGDIOBJ object);
 Brush* AsBrush(HGDIOBJ object);
@@ -154,10 +163,56 @@ Font* AsFont(HGDIOBJ object);
 inline constexpr std::size_t kSysColorCount = 31;
 
 // The handle tables of one graphics context (GdiContext.h).
+// A slot of a handle table: the entry while it lives; freeing it moves the generation on.
+template <typename Entry>
+struct HandleSlot {
+  std::unique_ptr<Entry> entry;
+  std::uint32_t generation = 1;
+};
+
+template <typename Entry>
+struct HandleTable {
+  std::vector<HandleSlot<Entry>> slots;
+  std::vector<std::uint32_t> freeSlots;
+  std::size_t live = 0;
+
+  // Takes the entry; returns its slot and generation.
+  std::pair<std::uint32_t, std::uint32_t> Add(std::unique_ptr<Entry> entry) {
+    std::uint32_t index;
+    if (freeSlots.empty()) {
+      index = static_cast<std::uint32_t>(slots.size());
+      slots.emplace_back();
+    } else {
+      index = freeSlots.back();
+      freeSlots.pop_back();
+    }
+    slots[index].entry = std::move(entry);
+    ++live;
+    return {index, slots[index].generation};
+  }
+  Entry* Find(std::uint32_t slot, std::uint32_t generation) const {
+    if (generation == 0 || slot >= slots.size() || slots[slot].generation != generation)
+      return nullptr;
+    return slots[slot].entry.get();
+  }
+  void Free(std::uint32_t slot) {
+    std::unique_ptr<Entry> entry = std::move(slots[slot].entry);
+    if (!entry) return;
+    if (++slots[slot].generation == 0) slots[slot].generation = 1;
+    freeSlots.push_back(slot);
+    --live;
+    entry.reset();
+  }
+  // Frees every entry, the last made first.
+  void Clear() {
+    for (std::size_t i = slots.size(); i-- > 0;) Free(static_cast<std::uint32_t>(i));
+  }
+};
+
 struct GdiTables {
-  std::unordered_map<const DeviceContext*, std::unique_ptr<DeviceContext>> contexts;
-  std::unordered_map<const GdiObject*, std::unique_ptr<GdiObject>> objects;
-  std::array<GdiObject*, DEFAULT_BITMAP + 1> stock{};
+  HandleTable<DeviceContext> contexts;
+  HandleTable<GdiObject> objects;
+  std::array<HGDIOBJ, DEFAULT_BITMAP + 1> stock{};
   std::array<HBRUSH, kSysColorCount> sysColorBrushes{};
 };
 // The tables of the innermost graphics context alive.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <unordered_map>
 
 #include "platform/gfx/GdiObjects.h"
 #include "platform/gfx/Raster.h"
@@ -15,10 +14,7 @@ namespace {
 constexpr std::int64_t kMaxBitmapBytes = std::int64_t{1} << 28;
 
 GdiObject* Lookup(HGDIOBJ object) {
-  if (!object) return nullptr;
-  auto& objects = Tables().objects;
-  const auto it = objects.find(object);
-  return it == objects.end() ? nullptr : it->second.get();
+  return Tables().objects.Find(object.Slot(), object.Generation());
 }
 
 int StrideOf(int width, int bitsPerPixel) {
@@ -90,9 +86,38 @@ Bitmap::Bitmap(int width, int height, int bitsPerPixel, bool topDown)
       memory(new std::uint8_t[static_cast<std::size_t>(stride) * height]()) {}
 
 HGDIOBJ AddObject(std::unique_ptr<GdiObject> object) {
-  GdiObject* handle = object.get();
-  Tables().objects.emplace(handle, std::move(object));
-  return handle;
+  GdiObject* added = object.get();
+  const auto [slot, generation] = Tables().objects.Add(std::move(object));
+  added->handle = {slot, generation};
+  return added->handle;
+}
+
+void FreeObject(GdiObject* object) {
+  Tables().objects.Free(object->handle.Slot());
+}
+
+template <GdiKind K>
+GdiHandle<K> CastTo(HGDIOBJ object, ObjectKind kind) {
+  const GdiObject* found = Lookup(object);
+  if (!found || found->kind != kind) return nullptr;
+  return {object.Slot(), object.Generation()};
+}
+
+template <>
+HBITMAP GdiCast<HBITMAP>(HGDIOBJ object) {
+  return CastTo<GdiKind::Bitmap>(object, ObjectKind::Bitmap);
+}
+template <>
+HPEN GdiCast<HPEN>(HGDIOBJ object) {
+  return CastTo<GdiKind::Pen>(object, ObjectKind::Pen);
+}
+template <>
+HBRUSH GdiCast<HBRUSH>(HGDIOBJ object) {
+  return CastTo<GdiKind::Brush>(object, ObjectKind::Brush);
+}
+template <>
+HFONT GdiCast<HFONT>(HGDIOBJ object) {
+  return CastTo<GdiKind::Font>(object, ObjectKind::Font);
 }
 
 void Retain(GdiObject* object) {
@@ -101,7 +126,11 @@ void Retain(GdiObject* object) {
 
 void Release(GdiObject* object) {
   if (!object) return;
-  if (--object->selectedCount == 0 && object->deletePending) Tables().objects.erase(object);
+  if (--object->selectedCount == 0 && object->deletePending) FreeObject(object);
+}
+
+GdiObject* AsObject(HGDIOBJ object) {
+  return Lookup(object);
 }
 
 Bitmap* AsBitmap(HGDIOBJ object) {
@@ -128,7 +157,7 @@ HBITMAP CreateDIBSection(int width, int height, void** bits) {
   if (!SizeAllowed(width, rows, 32)) return nullptr;
   auto bitmap = std::make_unique<Bitmap>(width, rows, 32, topDown);
   if (bits) *bits = bitmap->memory.get();
-  return AddObject(std::move(bitmap));
+  return Typed<HBITMAP>(AddObject(std::move(bitmap)));
 }
 
 HBITMAP CreateBitmap(int width, int height, int planes, int bitsPerPixel, const void* bits) {
@@ -144,7 +173,7 @@ HBITMAP CreateBitmap(int width, int height, int planes, int bitsPerPixel, const 
                   std::min(rowBytes, bitmap->stride));
     }
   }
-  return AddObject(std::move(bitmap));
+  return Typed<HBITMAP>(AddObject(std::move(bitmap)));
 }
 
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
@@ -165,18 +194,28 @@ bool GetBitmapInfo(HBITMAP bitmap, BitmapInfo& info) {
 
 HPEN CreatePen(int style, int width, COLORREF color) {
   if (style != PS_SOLID && style != PS_NULL) style = PS_SOLID;
-  return AddObject(std::make_unique<Pen>(style, std::max(width, 1), color & 0xFFFFFF));
+  return Typed<HPEN>(AddObject(std::make_unique<Pen>(style, std::max(width, 1), color & 0xFFFFFF)));
 }
 
 HBRUSH CreateSolidBrush(COLORREF color) {
-  return AddObject(std::make_unique<Brush>(BS_SOLID, color & 0xFFFFFF));
+  return Typed<HBRUSH>(AddObject(std::make_unique<Brush>(BS_SOLID, color & 0xFFFFFF)));
 }
 
 HGDIOBJ GetStockObject(int which) {
   if (which < 0 || which > DEFAULT_BITMAP) return nullptr;
-  GdiObject*& slot = Tables().stock[static_cast<std::size_t>(which)];
+  HGDIOBJ& slot = Tables().stock[static_cast<std::size_t>(which)];
   if (!slot) slot = CreateStock(which);
   return slot;
+}
+
+HBRUSH GetStockBrush(int which) {
+  return GdiCast<HBRUSH>(GetStockObject(which));
+}
+HPEN GetStockPen(int which) {
+  return GdiCast<HPEN>(GetStockObject(which));
+}
+HFONT GetStockFont(int which) {
+  return GdiCast<HFONT>(GetStockObject(which));
 }
 
 bool DeleteObject(HGDIOBJ object) {
@@ -187,7 +226,7 @@ bool DeleteObject(HGDIOBJ object) {
     found->deletePending = true;
     return true;
   }
-  Tables().objects.erase(found);
+  FreeObject(found);
   return true;
 }
 

@@ -55,7 +55,7 @@ HBRUSH GetSysColorBrush(int index) {
   if (!brush) {
     auto object = std::make_unique<Brush>(BS_SOLID, kColors[static_cast<std::size_t>(index)]);
     object->stock = true;
-    brush = AddObject(std::move(object));
+    brush = Typed<HBRUSH>(AddObject(std::move(object)));
   }
   return brush;
 }

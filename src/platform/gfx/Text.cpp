@@ -887,7 +887,7 @@ int DrawPrepared(DeviceContext& dc, ResolvedFont& font, std::u16string_view text
 // ---- Interface
 
 HFONT CreateFontIndirect(const LOGFONT& font) {
-  return AddObject(std::make_unique<Font>(font));
+  return Typed<HFONT>(AddObject(std::make_unique<Font>(font)));
 }
 
 bool GetTextMetrics(HDC dc, TEXTMETRIC& metrics) {

@@ -451,7 +451,7 @@ LRESULT ComboBox::OnEditPartMessage(HWND edit, unsigned message, WPARAM wParam, 
       if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB) return 0;
       break;
     case WM_KILLFOCUS:
-      if (reinterpret_cast<HWND>(wParam) != window()) CloseList();
+      if (HWND::FromValue(wParam) != window()) CloseList();
       break;
     default:
       break;
@@ -564,7 +564,7 @@ LRESULT ComboBox::OnEnable(WPARAM enable, LPARAM) {
 }
 
 LRESULT ComboBox::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (edit_ && reinterpret_cast<HWND>(lParam) == edit_ &&
+  if (edit_ && HWND::FromValue(lParam) == edit_ &&
       static_cast<unsigned>(HIWORD(wParam)) == EN_CHANGE) {
     EditChanged();
   }
@@ -825,7 +825,7 @@ void ComboBox::PaintScrollBar(HDC dc) const {
     gfx::DrawFrameControl(dc, inside, gfx::DFC_BUTTON, gfx::DFCS_BUTTONPUSH);
   }
   // The arrows: small triangles pointing up and down.
-  gfx::HGDIOBJ oldPen = gfx::SelectObject(dc, gfx::GetStockObject(gfx::BLACK_PEN));
+  gfx::HGDIOBJ oldPen = gfx::SelectObject(dc, gfx::GetStockPen(gfx::BLACK_PEN));
   const int cx = bar.left + bar.Width() / 2;
   for (int row = 0; row < 4; ++row) {
     const int upY = up.top + arrow / 2 - 2 + row;
@@ -844,7 +844,7 @@ LRESULT ComboBox::OnListPaint(WPARAM, LPARAM) {
   if (!dc) return 0;
   RECT client;
   GetClientRect(list_, client);
-  gfx::FrameRect(dc, client, gfx::GetStockObject(gfx::BLACK_BRUSH));
+  gfx::FrameRect(dc, client, gfx::GetStockBrush(gfx::BLACK_BRUSH));
   RECT inside = client.Inflate(-1, -1);
   if (Scrolls()) inside.right = ScrollBarRect(list_).left;
   gfx::FillRect(dc, inside, gfx::GetSysColorBrush(gfx::COLOR_WINDOW));

@@ -437,14 +437,14 @@ bool EditField::OnCommandKey(WPARAM key) {
         Cut();
         return true;
       case VK_F10:
-        SendMessage(window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window()), -1);
+        SendMessage(window(), WM_CONTEXTMENU, WParamOf(window()), -1);
         return true;
       default:
         return false;
     }
   }
   if (key == VK_APPS && !control) {
-    SendMessage(window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window()), -1);
+    SendMessage(window(), WM_CONTEXTMENU, WParamOf(window()), -1);
     return true;
   }
   return false;
@@ -539,7 +539,7 @@ LRESULT EditField::OnRButtonDown(WPARAM, LPARAM) {
 LRESULT EditField::OnRButtonUp(WPARAM, LPARAM lParam) {
   POINT at = MousePoint(lParam);
   ClientToScreen(window(), at);
-  SendMessage(window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window()), MAKELPARAM(at.x, at.y));
+  SendMessage(window(), WM_CONTEXTMENU, WParamOf(window()), MAKELPARAM(at.x, at.y));
   return 0;
 }
 
@@ -755,7 +755,7 @@ void EditField::PaintText(HDC dc) const {
   if (focused_ && IsWindowEnabled(window())) {
     const int x = origin + OffsetOf(editor_.caret());
     RECT caret{x, top, x + 1, top + metrics.height};
-    gfx::FillRect(dc, caret, gfx::GetStockObject(gfx::BLACK_BRUSH));
+    gfx::FillRect(dc, caret, gfx::GetStockBrush(gfx::BLACK_BRUSH));
   }
 }
 

@@ -77,7 +77,7 @@ bool MouseActivate(HWND target, unsigned message, int hit) {
   auto& s = State();
   HWND root = GetAncestorRoot(target);
   if (s.active == root) return true;
-  const LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(root),
+  const LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, WParamOf(root),
                                      MAKELPARAM(hit, static_cast<int>(message)));
   if (!Live(root)) return false;
   if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) SetActiveWindow(root);

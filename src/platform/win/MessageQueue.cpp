@@ -99,13 +99,7 @@ void PostQuitMessage(int exitCode) {
 
 bool PeekMessage(MSG& msg, HWND window, unsigned filterMin, unsigned filterMax, unsigned remove) {
   auto& s = State();
-  if (s.sendDepth == 0) {
-    for (auto& destroyed : s.destroyed) {
-      destroyed->Empty();
-      s.retired.push_back(std::move(destroyed));
-    }
-    s.destroyed.clear();
-  }
+  if (s.sendDepth == 0) FreeDestroyedWindows();
   const bool removing = (remove & PM_REMOVE) != 0;
   if (TakeFrom(s.posted, msg, window, filterMin, filterMax, removing)) return true;
   if (TakeInput(msg, window, filterMin, filterMax, removing)) return true;

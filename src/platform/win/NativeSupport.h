@@ -103,8 +103,7 @@ inline void Notify(HWND control, unsigned code) {
   HWND parent = GetParent(control);
   if (!parent) return;
   const int id = static_cast<int>(GetWindowLong(control, GWL_ID));
-  SendMessage(parent, WM_COMMAND, MAKEWPARAM(id, static_cast<int>(code)),
-              reinterpret_cast<LPARAM>(control));
+  SendMessage(parent, WM_COMMAND, MAKEWPARAM(id, static_cast<int>(code)), LParamOf(control));
 }
 
 // The font controls use until WM_SETFONT gives them another: "MS Sans Serif", 11 pixels.
@@ -116,7 +115,7 @@ inline gfx::HFONT DefaultControlFont() {
 }
 
 inline gfx::HFONT FontArgument(WPARAM wParam) {
-  return reinterpret_cast<gfx::HFONT>(wParam);
+  return gfx::HFONT::FromValue(wParam);
 }
 
 inline bool KeyDown(unsigned virtualKey) {
@@ -131,9 +130,8 @@ inline POINT MousePoint(LPARAM lParam) {
 inline gfx::HBRUSH ParentColorBrush(HWND control, unsigned message, HDC dc, gfx::HBRUSH fallback) {
   HWND parent = GetParent(control);
   if (!parent) return fallback;
-  const LRESULT answer =
-      SendMessage(parent, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-  return answer ? reinterpret_cast<gfx::HBRUSH>(answer) : fallback;
+  const LRESULT answer = SendMessage(parent, message, dc.Value(), LParamOf(control));
+  return answer ? gfx::HBRUSH::FromValue(answer) : fallback;
 }
 
 // Registration of each class (defined in its own file).

@@ -194,8 +194,7 @@ HDC BeginPaint(HWND window, PAINTSTRUCT& paint) {
   paint.dc = root->surface ? gfx::CreateSurfaceDC(root->surface, SurfaceOrigin(window), limits)
                            : gfx::CreateCompatibleDC(nullptr);
   paint.erase = erase;
-  if (erase && paint.dc)
-    paint.erase = SendMessage(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint.dc)) == 0;
+  if (erase && paint.dc) paint.erase = SendMessage(window, WM_ERASEBKGND, paint.dc.Value()) == 0;
   if (Live(window)) MarkDirty(window, limits);
   return paint.dc;
 }

@@ -41,9 +41,8 @@ PlatformContext::~PlatformContext() {
     if (state_->topLevels.size() == before) break;
   }
   state_->sendDepth = 0;
-  state_->destroyed.clear();
-  state_->retired.clear();
-  state_->windows.clear();
+  FreeDestroyedWindows();
+  state_->slots.clear();
   state_->backend.reset();
   state_.reset();
   gdi_.reset();

@@ -12,9 +12,6 @@ namespace pw::win {
 
 namespace {
 
-// A handle value no window can have, standing for the bottom of the z-order.
-Window bottomMarker;
-
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -98,43 +95,72 @@ void DestroyTree(HWND window) {
   if (s.active == window) s.active = nullptr;
   if (s.lastClickWindow == window) s.lastClickValid = false;
   std::erase_if(s.timers, [window](const Timer& t) { return t.window == window; });
-  for (auto& [handle, w] : s.windows)
-    if (w->lastFocus == window) w->lastFocus = nullptr;
+  for (WindowSlot& slot : s.slots)
+    if (slot.window && slot.window->lastFocus == window) slot.window->lastFocus = nullptr;
   if (window->parent) std::erase(window->parent->children, window);
   std::erase(s.topLevels, window);
   if (!window->IsChildWindow() && s.backend) s.backend->WindowDestroyed(window);
-  auto found = s.windows.find(window);
-  if (found != s.windows.end()) {
-    s.destroyed.push_back(std::move(found->second));
-    s.windows.erase(found);
+  WindowSlot& slot = s.slots[window.Slot()];
+  if (slot.live) {
+    slot.live = false;
+    s.destroyed.push_back(window.Slot());
   }
 }
 
-}  // namespace
-
-HWND const HWND_BOTTOM = &bottomMarker;
-
-void Window::Empty() {
-  if (surface) gfx::DeleteObject(surface);
-  surface = nullptr;
-  windowClass.reset();
-  proc.reset();
-  data.reset();
-  text = std::string();
-  children = std::vector<HWND>();
-  update = std::vector<RECT>();
-  icon = std::vector<gfx::HBITMAP>();
+// The slot of the table's handle, or null when the handle is not of this table.
+WindowSlot* SlotOf(HWND window) {
+  auto& slots = State().slots;
+  if (!window || window.Slot() >= slots.size()) return nullptr;
+  WindowSlot& slot = slots[window.Slot()];
+  return slot.generation == window.Generation() ? &slot : nullptr;
 }
+
+HWND NewWindow(std::unique_ptr<Window> object) {
+  auto& s = State();
+  std::uint32_t index;
+  if (s.freeSlots.empty()) {
+    index = static_cast<std::uint32_t>(s.slots.size());
+    s.slots.emplace_back();
+  } else {
+    index = s.freeSlots.back();
+    s.freeSlots.pop_back();
+  }
+  WindowSlot& slot = s.slots[index];
+  slot.window = std::move(object);
+  slot.live = true;
+  return {index, slot.generation};
+}
+
+}  // namespace
 
 Window::~Window() {
   if (surface) gfx::DeleteObject(surface);
 }
 
+Window* WindowHandle::operator->() const {
+  WindowSlot* slot = SlotOf(*this);
+  return slot ? slot->window.get() : nullptr;
+}
+
 Window* Live(HWND window) {
-  if (!window) return nullptr;
-  auto& windows = State().windows;
-  auto found = windows.find(window);
-  return found == windows.end() ? nullptr : found->second.get();
+  WindowSlot* slot = SlotOf(window);
+  return slot && slot->live ? slot->window.get() : nullptr;
+}
+
+void FreeDestroyedWindows() {
+  auto& s = State();
+  while (!s.destroyed.empty()) {
+    // A freed window's class data may destroy further windows; those wait for the next round.
+    std::vector<std::uint32_t> batch;
+    batch.swap(s.destroyed);
+    for (std::uint32_t index : batch) {
+      std::unique_ptr<Window> object = std::move(s.slots[index].window);
+      // The generation moves on first: nothing reaches the window while it is freed.
+      if (++s.slots[index].generation == 0) s.slots[index].generation = 1;
+      object.reset();
+      s.freeSlots.push_back(index);
+    }
+  }
 }
 
 Backend& CurrentBackend() {
@@ -170,8 +196,7 @@ HWND CreateWindowEx(std::uint32_t exStyle, std::string_view className, std::stri
   if (child && !Live(parent)) return nullptr;
   if (parent && !Live(parent)) return nullptr;
 
-  auto object = std::make_unique<Window>();
-  HWND window = object.get();
+  const HWND window = NewWindow(std::make_unique<Window>());
   window->windowClass = windowClass;
   window->proc = std::make_shared<const WindowProc>(windowClass->proc);
   window->style = style & ~WS_VISIBLE;
@@ -186,7 +211,6 @@ HWND CreateWindowEx(std::uint32_t exStyle, std::string_view className, std::stri
     window->owner = parent ? GetAncestorRoot(parent) : nullptr;
     PlaceTopLevel(window, s.topLevels, true);
   }
-  s.windows.emplace(window, std::move(object));
   if (!child) {
     ResizeSurface(window);
     s.backend->WindowCreated(window);
@@ -278,7 +302,7 @@ LRESULT DefWindowProc(HWND window, unsigned message, WPARAM wParam, LPARAM lPara
     case WM_ERASEBKGND: {
       gfx::HBRUSH brush = window->windowClass->background;
       if (!brush) return 0;
-      gfx::FillRect(reinterpret_cast<HDC>(wParam), ClientBox(*window), brush);
+      gfx::FillRect(HDC::FromValue(wParam), ClientBox(*window), brush);
       return 1;
     }
     case WM_PAINT: {
@@ -745,9 +769,9 @@ HWND SetFocus(HWND window) {
   }
   s.focus = window;
   if (window) GetAncestorRoot(window)->lastFocus = window;
-  if (Live(old)) SendMessage(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(window));
+  if (Live(old)) SendMessage(old, WM_KILLFOCUS, WParamOf(window));
   if (window && s.focus == window && Live(window))
-    SendMessage(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(Live(old) ? old : nullptr));
+    SendMessage(window, WM_SETFOCUS, WParamOf(Live(old) ? old : nullptr));
   return old;
 }
 
@@ -764,7 +788,7 @@ HWND SetActiveWindow(HWND window) {
   s.active = window;
   if (window) PlaceTopLevel(window, s.topLevels, true);
   if (Live(old)) {
-    SendMessage(old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(window));
+    SendMessage(old, WM_ACTIVATE, WA_INACTIVE, LParamOf(window));
     NotifyBackend(old);
   }
   if (s.active != window) return old;
@@ -772,7 +796,7 @@ HWND SetActiveWindow(HWND window) {
     if (s.focus) SetFocus(nullptr);
     return old;
   }
-  SendMessage(window, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(Live(old) ? old : nullptr));
+  SendMessage(window, WM_ACTIVATE, WA_ACTIVE, LParamOf(Live(old) ? old : nullptr));
   if (!Live(window) || s.active != window) return old;
   NotifyBackend(window);
   // The window gets back the focus it had, unless its procedure placed it already.
@@ -810,7 +834,7 @@ HWND SetCapture(HWND window) {
   HWND old = s.capture;
   if (!Live(window) || old == window) return old;
   s.capture = window;
-  if (Live(old)) SendMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(window));
+  if (Live(old)) SendMessage(old, WM_CAPTURECHANGED, 0, LParamOf(window));
   return old;
 }
 

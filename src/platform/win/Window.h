@@ -7,6 +7,7 @@
 // Texts are narrow strings in the process code page. Coordinates are pixels; a top-level
 // window's position is on the screen, a child's in its parent's client area.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -26,10 +27,57 @@ using gfx::RECT;
 using gfx::SIZE;
 
 struct Window;
-using HWND = Window*;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+
+// A window handle: a slot of the window table and the generation the slot had when the window
+// was made. Destroying a window ends its slot's generation, so a handle of a destroyed window
+// never reaches a later window in that slot. The null handle names no window.
+class WindowHandle {
+ public:
+  constexpr WindowHandle() = default;
+  constexpr WindowHandle(std::nullptr_t) {}
+  constexpr WindowHandle(std::uint32_t slot, std::uint32_t generation)
+      : slot_(slot), generation_(generation) {}
+
+  constexpr std::uint32_t Slot() const { return slot_; }
+  constexpr std::uint32_t Generation() const { return generation_; }
+  constexpr explicit operator bool() const { return generation_ != 0; }
+  friend constexpr bool operator==(WindowHandle, WindowHandle) = default;
+  friend constexpr auto operator<=>(WindowHandle, WindowHandle) = default;
+
+  // The handle as a message parameter carries it (wParam, lParam), and back.
+  constexpr std::uintptr_t Value() const {
+    return static_cast<std::uintptr_t>(generation_) << 32 | slot_;
+  }
+  static constexpr WindowHandle FromValue(std::uintptr_t value) {
+    return {static_cast<std::uint32_t>(value), static_cast<std::uint32_t>(value >> 32)};
+  }
+  static constexpr WindowHandle FromValue(std::intptr_t value) {
+    return FromValue(static_cast<std::uintptr_t>(value));
+  }
+
+  // The window object behind the handle (also while a destroyed window's last messages are
+  // handled); null when it is gone. For the windowing code, where Window is complete.
+  Window* operator->() const;
+  Window& operator*() const { return *operator->(); }
+
+ private:
+  std::uint32_t slot_ = 0;
+  std::uint32_t generation_ = 0;  // 0: the null handle; live slots count from 1
+};
+static_assert(sizeof(std::uintptr_t) >= 8, "a handle value holds the slot and the generation");
+
+using HWND = WindowHandle;
+
+// A window handle as a message parameter.
+constexpr WPARAM WParamOf(HWND window) {
+  return window.Value();
+}
+constexpr LPARAM LParamOf(HWND window) {
+  return static_cast<LPARAM>(window.Value());
+}
 
 constexpr LPARAM MAKELPARAM(int low, int high) {
   return static_cast<LPARAM>(static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
@@ -129,8 +177,9 @@ HWND GetWindow(HWND window, unsigned relation);
 
 // ---- Position, size, visibility, z-order
 
-inline HWND const HWND_TOP = nullptr;
-extern HWND const HWND_BOTTOM;
+inline constexpr HWND HWND_TOP = nullptr;
+// A handle no window has: the last slot's first generation.
+inline constexpr HWND HWND_BOTTOM{0xFFFFFFFFu, 1};
 // lParam of WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED: the new position (as SetWindowPos
 // takes it: screen for top-level windows, frame included; parent client for children).
 struct WINDOWPOS {
@@ -242,3 +291,10 @@ int ReleaseDC(HWND window, HDC dc);
 int MessageBox(HWND owner, std::string_view text, std::string_view caption, unsigned flags);
 
 }  // namespace pw::win
+
+template <>
+struct std::hash<pw::win::WindowHandle> {
+  std::size_t operator()(pw::win::WindowHandle handle) const noexcept {
+    return std::hash<std::uintptr_t>()(handle.Value());
+  }
+};

@@ -7,7 +7,6 @@
 #include <deque>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/win/Backend.h"
@@ -45,10 +44,16 @@ struct Window {
   std::vector<gfx::HBITMAP> icon;  // not owned
 
   bool IsChildWindow() const { return (style & WS_CHILD) != 0; }
-  // Lets go of what a destroyed window holds (its surface, procedure, class, class data, texts,
-  // lists).
-  void Empty();
   ~Window();
+};
+
+// A slot of the window table. Its window object stays while the slot is live and, after the
+// window is destroyed, until no message is being handled; then it is freed and the generation
+// moves on.
+struct WindowSlot {
+  std::unique_ptr<Window> window;
+  std::uint32_t generation = 1;
+  bool live = false;  // created and not yet destroyed
 };
 
 struct Timer {
@@ -66,11 +71,9 @@ struct InputEntry {
 };
 
 struct WindowingState {
-  std::unordered_map<HWND, std::unique_ptr<Window>> windows;  // the handle table
-  std::vector<std::unique_ptr<Window>> destroyed;  // emptied when no message is being handled
-  // Destroyed windows, emptied, kept to the end of the run: no later window gets the address an
-  // old handle holds, so a handle of a destroyed window stays dead.
-  std::vector<std::unique_ptr<Window>> retired;
+  std::vector<WindowSlot> slots;         // the handle table
+  std::vector<std::uint32_t> freeSlots;  // slots whose window was freed, to be reused
+  std::vector<std::uint32_t> destroyed;  // freed when no message is being handled
   std::vector<std::shared_ptr<const WindowClass>> classes;
   std::vector<HWND> topLevels;  // topmost first
   HWND focus = nullptr;
@@ -103,6 +106,8 @@ struct WindowingState {
 WindowingState& State();
 // The window behind a live handle, or null.
 Window* Live(HWND window);
+// Frees the objects of destroyed windows; their slots take a new generation.
+void FreeDestroyedWindows();
 
 // ---- Geometry (Window.cpp)
 

@@ -62,7 +62,7 @@ TEST(RasterOperations, CombineSourcePatternAndDestinationBitwise) {
       const COLORREF expected = c.formula(pattern, sources[x], dests[x]) & 0xFFFFFF;
       EXPECT_EQ(dest.At(x, 0), expected) << std::hex << c.rop << " at " << x;
     }
-    SelectObject(dest.dc(), GetStockObject(WHITE_BRUSH));
+    SelectObject(dest.dc(), GetStockBrush(WHITE_BRUSH));
   }
 }
 
@@ -76,7 +76,7 @@ TEST(RasterOperations, PatBltUsesTheSelectedBrushAndAHollowBrushPaintsNothing) {
   EXPECT_EQ(canvas.At(4, 2), RGB(200, 100, 50));
   EXPECT_EQ(canvas.At(5, 3), RGB(10, 20, 30));
   EXPECT_EQ(canvas.At(1, 1), RGB(10, 20, 30));
-  SelectObject(canvas.dc(), GetStockObject(NULL_BRUSH));
+  SelectObject(canvas.dc(), GetStockBrush(NULL_BRUSH));
   EXPECT_TRUE(PatBlt(canvas.dc(), 0, 0, 6, 4, PATCOPY));
   EXPECT_EQ(canvas.At(0, 0), RGB(10, 20, 30));
   EXPECT_FALSE(PatBlt(canvas.dc(), 0, 0, 6, 4, SRCCOPY));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
 #include <vector>
 
 #include "GfxTestSupport.h"
@@ -77,7 +78,7 @@ TEST(Objects, SelectionReturnsThePreviousObjectAndDeletionWaitsForRelease) {
   Canvas canvas(4, 4);
   HBRUSH brush = CreateSolidBrush(kRed);
   const HGDIOBJ stockBrush = SelectObject(canvas.dc(), brush);
-  EXPECT_EQ(stockBrush, GetStockObject(WHITE_BRUSH));
+  EXPECT_EQ(stockBrush, GetStockBrush(WHITE_BRUSH));
   EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BRUSH), brush);
   EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BITMAP), canvas.bitmap());
 
@@ -100,12 +101,60 @@ TEST(Objects, SelectionReturnsThePreviousObjectAndDeletionWaitsForRelease) {
   EXPECT_FALSE(DeleteObject(pen));
 
   // Stock objects survive deletion.
-  EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_BRUSH)));
-  EXPECT_EQ(FillRect(canvas.dc(), {0, 0, 1, 1}, GetStockObject(BLACK_BRUSH)), 1);
+  EXPECT_TRUE(DeleteObject(GetStockBrush(BLACK_BRUSH)));
+  EXPECT_EQ(FillRect(canvas.dc(), {0, 0, 1, 1}, GetStockBrush(BLACK_BRUSH)), 1);
   EXPECT_EQ(canvas.At(0, 0), RGB(0, 0, 0));
   // A context without its own font hands back the system font.
-  EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), GetStockObject(SYSTEM_FONT));
+  EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), GetStockFont(SYSTEM_FONT));
   EXPECT_EQ(SelectObject(canvas.dc(), nullptr), nullptr);
+}
+
+static_assert(!std::is_convertible_v<HFONT, HBITMAP> && !std::is_convertible_v<HBITMAP, HFONT>,
+              "a font is not a bitmap");
+static_assert(!std::is_convertible_v<HPEN, HBRUSH> && !std::is_convertible_v<HBRUSH, HPEN>);
+static_assert(std::is_convertible_v<HFONT, HGDIOBJ> && !std::is_convertible_v<HGDIOBJ, HFONT>,
+              "any object is an HGDIOBJ; back only through GdiCast");
+static_assert(!std::is_convertible_v<HDC, HGDIOBJ> && !std::is_convertible_v<HGDIOBJ, HDC>);
+static_assert(std::is_trivially_copyable_v<HBITMAP> && std::is_trivially_copyable_v<HDC>);
+
+TEST(Objects, DeletedObjectsAndContextsStayDeadWhenTheirSlotsAreReused) {
+  Canvas canvas(2, 2);
+  canvas.Fill(kWhite);
+  std::vector<HGDIOBJ> dead;
+  for (int i = 0; i < 10; ++i) {
+    const HBRUSH a = CreateSolidBrush(kRed);
+    ASSERT_TRUE(DeleteObject(a));
+    const HBRUSH b = CreateSolidBrush(kBlue);
+    EXPECT_EQ(b.Slot(), a.Slot()) << "the freed slot is taken again";
+    EXPECT_NE(b, a);
+    dead.push_back(a);
+    for (HGDIOBJ old : dead) {
+      EXPECT_EQ(GdiCast<HBRUSH>(old), nullptr);
+      EXPECT_EQ(SelectObject(canvas.dc(), old), nullptr);
+      EXPECT_EQ(FillRect(canvas.dc(), {0, 0, 2, 2}, GdiCast<HBRUSH>(old)), 0);
+      EXPECT_FALSE(DeleteObject(old));
+    }
+    EXPECT_EQ(FillRect(canvas.dc(), {0, 0, 2, 2}, HBRUSH::FromValue(a.Value())), 0);
+    EXPECT_EQ(canvas.At(0, 0), kWhite) << "the stale brush painted nothing";
+    EXPECT_EQ(GdiCast<HBRUSH>(HGDIOBJ(b)), b);
+    EXPECT_EQ(GdiCast<HPEN>(HGDIOBJ(b)), nullptr) << "a brush is no pen";
+    EXPECT_EQ(FillRect(canvas.dc(), {0, 0, 1, 1}, b), 1);
+    EXPECT_EQ(canvas.At(0, 0), kBlue);
+    canvas.Fill(kWhite);
+    EXPECT_TRUE(DeleteObject(b));
+    dead.push_back(b);
+  }
+
+  const HDC first = CreateCompatibleDC(nullptr);
+  ASSERT_TRUE(DeleteDC(first));
+  const HDC second = CreateCompatibleDC(nullptr);
+  EXPECT_EQ(second.Slot(), first.Slot());
+  EXPECT_FALSE(DeleteDC(first));
+  EXPECT_EQ(GetCurrentObject(first, OBJ_PEN), nullptr);
+  EXPECT_EQ(SetTextColor(second, kRed), RGB(0, 0, 0));
+  EXPECT_EQ(SetTextColor(first, kBlue), CLR_INVALID);
+  EXPECT_EQ(GetTextColor(second), kRed);
+  EXPECT_TRUE(DeleteDC(second));
 }
 
 TEST(Clip, IntersectExcludeAndTheClipBox) {

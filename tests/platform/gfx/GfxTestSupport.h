@@ -114,6 +114,7 @@ class SolidBrush {
   SolidBrush& operator=(const SolidBrush&) = delete;
   ~SolidBrush() { DeleteObject(brush_); }
   operator HBRUSH() const { return brush_; }
+  operator HGDIOBJ() const { return brush_; }
 
  private:
   HBRUSH brush_;

@@ -195,7 +195,7 @@ void DrawScene(Canvas& scene) {
   SelectObject(dc, dark);
   MoveToEx(dc, 0, 1, nullptr);
   LineTo(dc, 114, 1);
-  SelectObject(dc, GetStockObject(BLACK_PEN));
+  SelectObject(dc, GetStockPen(BLACK_PEN));
   DeleteObject(light);
   DeleteObject(dark);
   RestoreDC(dc, -1);
@@ -217,7 +217,7 @@ void DrawScene(Canvas& scene) {
   logo.Fill(RGB(255, 255, 255));
   SolidBrush navy(RGB(0, 0, 128)), teal(RGB(0, 128, 128));
   FillRect(logo.dc(), {5, 5, 55, 25}, navy);
-  FillRect(logo.dc(), {15, 10, 45, 20}, GetStockObject(WHITE_BRUSH));
+  FillRect(logo.dc(), {15, 10, 45, 20}, GetStockBrush(WHITE_BRUSH));
   FillRect(logo.dc(), {20, 12, 40, 18}, teal);
   MonoCanvas mask(60, 30);
   SetBkColor(logo.dc(), RGB(255, 255, 255));

@@ -37,7 +37,7 @@ class Lines : public ::testing::Test {
     SelectObject(canvas_.dc(), pen_);
   }
   ~Lines() override {
-    SelectObject(canvas_.dc(), GetStockObject(BLACK_PEN));
+    SelectObject(canvas_.dc(), GetStockPen(BLACK_PEN));
     DeleteObject(pen_);
   }
   std::set<std::pair<int, int>> Line(int x0, int y0, int x1, int y1) {
@@ -88,7 +88,7 @@ TEST_F(Lines, FollowTheOriginAndTheClip) {
   SetViewportOrg(canvas_.dc(), {2, 1});
   IntersectClipRect(canvas_.dc(), 0, 0, 3, 5);
   EXPECT_EQ(Line(-2, 0, 8, 0), (std::set<std::pair<int, int>>{{2, 1}, {3, 1}, {4, 1}}));
-  SelectObject(canvas_.dc(), GetStockObject(NULL_PEN));
+  SelectObject(canvas_.dc(), GetStockPen(NULL_PEN));
   EXPECT_TRUE(Line(0, 1, 3, 1).empty());
 }
 
@@ -134,7 +134,7 @@ TEST(Bevels, BoxPolylinesCloseTheFrame) {
   Polyline(canvas.dc(), topLeft);
   SelectObject(canvas.dc(), second);
   Polyline(canvas.dc(), bottomRight);
-  SelectObject(canvas.dc(), GetStockObject(BLACK_PEN));
+  SelectObject(canvas.dc(), GetStockPen(BLACK_PEN));
   DeleteObject(first);
   DeleteObject(second);
   EXPECT_EQ(Inked(canvas).size(), 2u * 10 + 2u * 6);
@@ -181,15 +181,15 @@ TEST(Rectangles, ExtentsOfFillFrameAndOutline) {
 
   // A hollow brush leaves the inside; no pen fills one pixel less to the right and bottom.
   canvas.Fill(kPaper);
-  SelectObject(canvas.dc(), GetStockObject(NULL_BRUSH));
+  SelectObject(canvas.dc(), GetStockBrush(NULL_BRUSH));
   Rectangle(canvas.dc(), 2, 3, 7, 8);
   EXPECT_EQ(inked(), frame);
   canvas.Fill(kPaper);
   SelectObject(canvas.dc(), fill);
-  SelectObject(canvas.dc(), GetStockObject(NULL_PEN));
+  SelectObject(canvas.dc(), GetStockPen(NULL_PEN));
   Rectangle(canvas.dc(), 2, 3, 7, 8);
   EXPECT_EQ(inked(), box(2, 3, 6, 7));
-  SelectObject(canvas.dc(), GetStockObject(WHITE_BRUSH));
+  SelectObject(canvas.dc(), GetStockBrush(WHITE_BRUSH));
   DeleteObject(pen);
 }
 

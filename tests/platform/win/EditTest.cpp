@@ -363,7 +363,7 @@ TEST_F(EditTest, TextIsDrawnInTheGivenFont) {
   big.weight = gfx::FW_BOLD;
   big.faceName = "MS Sans Serif";
   gfx::HFONT font = gfx::CreateFontIndirect(big);
-  SendMessage(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
+  SendMessage(edit, WM_SETFONT, font.Value(), 1);
   Pump();
   EXPECT_GT(CountPixels(edit, ink), normal);
   DestroyWindow(edit);

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "MessagePump.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/Backend.h"
-#include "platform/backend/HeadlessBackend.h"
 #include "platform/win/Messages.h"
 #include "platform/win/NativeClasses.h"
 #include "platform/win/Window.h"
@@ -76,7 +76,7 @@ class NativeControlTest : public ::testing::Test {
   static LRESULT ParentProc(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
       commands.push_back(
-          {LOWORD(wParam), static_cast<unsigned>(HIWORD(wParam)), reinterpret_cast<HWND>(lParam)});
+          {LOWORD(wParam), static_cast<unsigned>(HIWORD(wParam)), HWND::FromValue(lParam)});
       if (onCommand) onCommand(commands.back());
       return 0;
     }

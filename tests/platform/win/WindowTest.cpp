@@ -77,6 +77,48 @@ TEST_F(WindowTest, ADestroyedWindowsHandleStaysDeadWhenNewWindowsAreMade) {
   for (HWND w : made) DestroyWindow(w);
 }
 
+static_assert(std::is_trivially_copyable_v<HWND>);
+static_assert(!std::is_convertible_v<HWND, WPARAM> && !std::is_convertible_v<WPARAM, HWND>,
+              "a handle goes into a message parameter only on purpose");
+
+TEST_F(WindowTest, ReusedSlotsLeaveOldHandlesDead) {
+  std::vector<HWND> dead;
+  HWND parent = Top("parent");
+  for (int i = 0; i < 20; ++i) {
+    HWND a = i % 2 ? Child(parent, "A", 0, 0, 10, 10) : Top("A");
+    ASSERT_TRUE(DestroyWindow(a));
+    EXPECT_FALSE(IsWindow(a)) << "dead at once, before its object is freed";
+    Drain();
+    dead.push_back(a);
+    HWND b = i % 2 ? Child(parent, "B", 0, 0, 10, 10) : Top("B");
+    ASSERT_TRUE(IsWindow(b));
+    EXPECT_EQ(b.Slot(), a.Slot()) << "the freed slot is taken again";
+    EXPECT_NE(b, a);
+    log.clear();
+    watched = {WM_USER, WM_SETTEXT, WM_GETTEXT};
+    for (HWND old : dead) {
+      EXPECT_FALSE(IsWindow(old));
+      EXPECT_EQ(GetWindowText(old), "");
+      EXPECT_FALSE(SetWindowText(old, "stale"));
+      EXPECT_EQ(SendMessage(old, WM_USER, 1, 2), 0);
+      EXPECT_FALSE(PostMessage(old, WM_USER));
+      EXPECT_FALSE(ShowWindow(old, SW_HIDE));
+      EXPECT_EQ(CreateWindowEx(0, kClass, "c", WS_CHILD, 0, 0, 5, 5, old), nullptr);
+      EXPECT_FALSE(DestroyWindow(old));
+    }
+    EXPECT_TRUE(Trace().empty()) << "no message reached the new window";
+    watched.clear();
+    EXPECT_EQ(GetWindowText(b), "B");
+    EXPECT_TRUE(IsWindowVisible(b));
+    EXPECT_EQ(HWND::FromValue(WParamOf(b)), b);
+    EXPECT_EQ(HWND::FromValue(LParamOf(b)), b);
+    ASSERT_TRUE(DestroyWindow(b));
+    Drain();
+    dead.push_back(b);
+  }
+  EXPECT_EQ(GetTopLevelWindows(), std::vector<HWND>{parent});
+}
+
 TEST_F(WindowTest, DestroyingTheActiveWindowActivatesAnother) {
   HWND a = Top("a");
   HWND b = Top("b");
@@ -189,8 +231,8 @@ TEST_F(WindowTest, FocusChangeKillsTheOldBeforeSettingTheNew) {
   EXPECT_EQ(SetFocus(b), a);
   ASSERT_EQ(log.size(), 2u);
   EXPECT_EQ(Trace(), (std::vector<std::string>{T("a", WM_KILLFOCUS), T("b", WM_SETFOCUS)}));
-  EXPECT_EQ(log[0].wParam, reinterpret_cast<WPARAM>(b));
-  EXPECT_EQ(log[1].wParam, reinterpret_cast<WPARAM>(a));
+  EXPECT_EQ(log[0].wParam, WParamOf(b));
+  EXPECT_EQ(log[1].wParam, WParamOf(a));
   EXPECT_EQ(GetFocus(), b);
 }
 
@@ -268,7 +310,7 @@ TEST_F(WindowTest, CaptureChangesAreAnnounced) {
   SendMessage(b, WM_CANCELMODE);
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_THAT(Trace(), ElementsAre(T("a", WM_CAPTURECHANGED), T("b", WM_CAPTURECHANGED)));
-  EXPECT_EQ(log[0].lParam, reinterpret_cast<LPARAM>(b));
+  EXPECT_EQ(log[0].lParam, LParamOf(b));
   EXPECT_EQ(log[1].lParam, 0);
 }
 
