@@ -77,17 +77,7 @@ class CalculatorInput : public ::testing::Test {
 };
 
 TEST_F(CalculatorInput, EachFamilyByItsIconAndByItsRadioButton) {
-  const struct {
-    TImage* icon;
-    TRadioButton* button;
-    TImage* drawing;
-    int family;
-  } families[] = {
-      {form_->Image2, form_->RadioButton2, form_->Image5, 2},
-      {form_->Image3, form_->RadioButton3, form_->Image7, 3},
-      {form_->Image4, form_->RadioButton4, form_->Image8, 4},
-      {form_->Image1, form_->RadioButton1, form_->Image6, 1},
-  };
+  const auto families = testing::CalculatorFamilies(*form_);
   for (bool byIcon : {true, false}) {
     for (const auto& f : families) {
       SCOPED_TRACE((byIcon ? "icon of family " : "radio button of family ") +

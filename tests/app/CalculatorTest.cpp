@@ -161,17 +161,7 @@ TEST_F(Calculator_, ChoosingAFamilyFillsItsSizesAndTakesTheFirstWeight) {
   };
   EnterLength("3000");
   EnterQuantity("4");
-  const struct {
-    TImage* icon;
-    TRadioButton* button;
-    TImage* drawing;
-    int family;
-  } families[] = {
-      {form_->Image2, form_->RadioButton2, form_->Image5, 2},
-      {form_->Image3, form_->RadioButton3, form_->Image7, 3},
-      {form_->Image4, form_->RadioButton4, form_->Image8, 4},
-      {form_->Image1, form_->RadioButton1, form_->Image6, 1},
-  };
+  const auto families = testing::CalculatorFamilies(*form_);
   for (const auto& f : families) {
     f.icon->Click();
     const auto& sizes = catalogue::Family(f.family).sizes;

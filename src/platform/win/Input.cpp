@@ -16,14 +16,8 @@ constexpr std::uint32_t kDoubleClickMs = 500;
 constexpr int kDoubleClickDistance = 4;
 
 void Queue(HWND window, unsigned message, WPARAM wParam, LPARAM lParam, POINT screenPoint = {}) {
-  MSG msg;
-  msg.window = window;
-  msg.message = message;
-  msg.wParam = wParam;
-  msg.lParam = lParam;
-  msg.time = GetTickCount();
-  msg.point = screenPoint;
-  State().input.push_back({msg, State().keys});
+  State().input.push_back(
+      {MakeMessage(window, message, wParam, lParam, screenPoint), State().keys});
 }
 
 bool EnabledChain(HWND window) {

@@ -73,21 +73,11 @@ bool AnythingPending() {
          DueTimer(nullptr, s.backend->Now());
 }
 
-MSG Make(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
-  MSG msg;
-  msg.window = window;
-  msg.message = message;
-  msg.wParam = wParam;
-  msg.lParam = lParam;
-  msg.time = GetTickCount();
-  return msg;
-}
-
 }  // namespace
 
 bool PostMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
   if (window && !Live(window)) return false;
-  State().posted.push_back(Make(window, message, wParam, lParam));
+  State().posted.push_back(MakeMessage(window, message, wParam, lParam));
   return true;
 }
 
@@ -104,20 +94,20 @@ bool PeekMessage(MSG& msg, HWND window, unsigned filterMin, unsigned filterMax, 
   if (TakeFrom(s.posted, msg, window, filterMin, filterMax, removing)) return true;
   if (TakeInput(msg, window, filterMin, filterMax, removing)) return true;
   if (s.quit && !window && InRange(WM_QUIT, filterMin, filterMax)) {
-    msg = Make(nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0);
+    msg = MakeMessage(nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0);
     if (removing) s.quit = false;
     return true;
   }
   if (InRange(WM_PAINT, filterMin, filterMax)) {
     if (HWND paint = FindPaintWindow(window)) {
-      msg = Make(paint, WM_PAINT, 0, 0);
+      msg = MakeMessage(paint, WM_PAINT, 0, 0);
       return true;
     }
   }
   if (InRange(WM_TIMER, filterMin, filterMax)) {
     const std::uint32_t now = s.backend->Now();
     if (Timer* timer = DueTimer(window, now)) {
-      msg = Make(timer->window, WM_TIMER, timer->id, 0);
+      msg = MakeMessage(timer->window, WM_TIMER, timer->id, 0);
       if (removing) timer->due = now + timer->elapse;
       return true;
     }
@@ -153,7 +143,7 @@ bool TranslateMessage(const MSG& msg) {
     case VK_RETURN:
     case VK_ESCAPE: {
       // The character comes next, before anything else queued.
-      MSG character = Make(msg.window, WM_CHAR, msg.wParam, msg.lParam);
+      MSG character = MakeMessage(msg.window, WM_CHAR, msg.wParam, msg.lParam);
       State().posted.push_front(character);
       return true;
     }

@@ -63,6 +63,19 @@ struct Timer {
   std::uint32_t due = 0;
 };
 
+// A message as the queue holds it, stamped with the time it was queued.
+inline MSG MakeMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam,
+                       POINT screenPoint = {}) {
+  MSG msg;
+  msg.window = window;
+  msg.message = message;
+  msg.wParam = wParam;
+  msg.lParam = lParam;
+  msg.time = GetTickCount();
+  msg.point = screenPoint;
+  return msg;
+}
+
 // An input message with the key state it leaves behind (GetKeyState answers with the state as of
 // the last input message taken from the queue). A null window only carries a key change.
 struct InputEntry {
