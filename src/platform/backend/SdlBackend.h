@@ -60,6 +60,8 @@ class VideoSubsystem {
   bool started_;
 };
 
+struct MessageBoxLayout;
+
 class SdlBackend final : public Backend {
  public:
   SdlBackend(std::unique_ptr<VideoSubsystem> video, bool x11);
@@ -127,6 +129,10 @@ class SdlBackend final : public Backend {
   void Place(Entry& entry, int frameX, int frameY);
   void ApplyFrameHints(Entry& entry);
   void ApplyIcon(Entry& entry, std::vector<gfx::HBITMAP> icon);
+  // The message box's window, centred over `parent` (or the screen), and its modal loop.
+  SdlWindowPtr OpenMessageBox(SDL_Window* parent, std::string_view caption, gfx::SIZE client);
+  void RunMessageBox(SDL_Window* box, const MessageBoxLayout& layout, std::string_view text,
+                     unsigned flags);
   // Gives the keyboard back to the active window after a window of ours that had it went away.
   // Without a window manager X11 would otherwise leave the focus nowhere.
   void RefocusActive() {

@@ -8,18 +8,85 @@
 #include "platform/sys/CodePage.h"
 
 namespace pw::win {
+namespace {
+
+// The OK button under the mouse and the keys: whether it shows pushed, and whether the box has
+// been answered. Points are client coordinates at the designed size.
+class BoxButton {
+ public:
+  explicit BoxButton(const RECT& button) : button_(button) {}
+  bool pressed() const { return pressed_; }
+  bool answered() const { return answered_; }
+  void Answer() { answered_ = true; }
+
+  // Each of these returns whether the button changed its look.
+  bool MouseDown(POINT point) {
+    if (!button_.Contains(point)) return false;
+    mouseDown_ = true;
+    return Push(true);
+  }
+  bool MouseMove(POINT point) { return mouseDown_ && Push(button_.Contains(point)); }
+  // Without a point the release came over another window.
+  bool MouseUp(std::optional<POINT> point) {
+    if (!mouseDown_) return false;
+    mouseDown_ = false;
+    if (point && button_.Contains(*point)) {
+      answered_ = true;
+      return false;
+    }
+    return Push(false);
+  }
+  bool KeyDown(SDL_Keycode key) {
+    switch (key) {
+      case SDLK_RETURN:
+      case SDLK_KP_ENTER:
+      case SDLK_ESCAPE:
+        answered_ = true;
+        return false;
+      case SDLK_SPACE:
+        spaceDown_ = true;
+        return Push(true);
+      default:
+        return false;
+    }
+  }
+  void KeyUp(SDL_Keycode key) {
+    if (spaceDown_ && key == SDLK_SPACE) answered_ = true;
+  }
+
+ private:
+  bool Push(bool pushed) {
+    if (pushed == pressed_) return false;
+    pressed_ = pushed;
+    return true;
+  }
+
+  RECT button_;
+  bool pressed_ = false;
+  bool answered_ = false;
+  bool mouseDown_ = false;
+  bool spaceDown_ = false;
+};
+
+}  // namespace
+
 int SdlBackend::ShowMessageBox(HWND owner, std::string_view text, std::string_view caption,
                                unsigned flags) {
   const MessageBoxLayout layout = LayoutMessageBox(text, flags);
-  Canvas canvas(layout.client.cx, layout.client.cy);
-  bool pressed = false;
-  PaintMessageBox(canvas.dc(), layout, text, flags, pressed);
-
   // Centred over the owner, else over the active window, else on the first display.
   SDL_Window* parent = ShownSdlWindow(owner);
   if (parent == nullptr) parent = ShownSdlWindow(GetActiveWindow());
-  const int width = Scaled(layout.client.cx);
-  const int height = Scaled(layout.client.cy);
+  SdlWindowPtr box = OpenMessageBox(parent, caption, layout.client);
+  if (box) RunMessageBox(box.get(), layout, text, flags);
+  box.reset();
+  RefocusActive();
+  return IDOK;
+}
+
+SdlWindowPtr SdlBackend::OpenMessageBox(SDL_Window* parent, std::string_view caption,
+                                        gfx::SIZE client) {
+  const int width = Scaled(client.cx);
+  const int height = Scaled(client.cy);
   int x = SDL_WINDOWPOS_CENTERED;
   int y = SDL_WINDOWPOS_CENTERED;
   if (parent != nullptr) {
@@ -35,7 +102,7 @@ int SdlBackend::ShowMessageBox(HWND owner, std::string_view text, std::string_vi
                        SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALLOW_HIGHDPI));
   if (!box) {
     SDL_Log("cannot create the message box: %s", SDL_GetError());
-    return IDOK;
+    return box;
   }
   if (!scale_) LearnScale(box.get());
   if (auto native = NativeX11Window(box.get())) {
@@ -46,89 +113,74 @@ int SdlBackend::ShowMessageBox(HWND owner, std::string_view text, std::string_vi
   if (parent != nullptr) SDL_SetWindowModalFor(box.get(), parent);
   SDL_ShowWindow(box.get());
   SDL_RaiseWindow(box.get());
-  const Uint32 boxId = SDL_GetWindowID(box.get());
+  return box;
+}
+
+void SdlBackend::RunMessageBox(SDL_Window* box, const MessageBoxLayout& layout,
+                               std::string_view text, unsigned flags) {
+  Canvas canvas(layout.client.cx, layout.client.cy);
+  BoxButton button(layout.button);
   const RECT whole{0, 0, layout.client.cx, layout.client.cy};
-  auto repaint = [&](bool nowPressed) {
-    if (nowPressed == pressed) return;
-    pressed = nowPressed;
-    PaintMessageBox(canvas.dc(), layout, text, flags, pressed);
-    PresentBitmap(box.get(), canvas.bitmap(), whole);
+  const auto present = [&] { PresentBitmap(box, canvas.bitmap(), whole); };
+  const auto repaint = [&] {
+    PaintMessageBox(canvas.dc(), layout, text, flags, button.pressed());
+    present();
   };
-  auto onButton = [&](int scaledX, int scaledY) {
-    return layout.button.Contains({Designed(scaledX), Designed(scaledY)});
-  };
-  PresentBitmap(box.get(), canvas.bitmap(), whole);
+  const auto designed = [&](int x, int y) { return POINT{Designed(x), Designed(y)}; };
+  repaint();
 
   // The box is modal: the other windows only get their pictures back when uncovered. Keys count
   // wherever the keyboard focus is, so the box answers even when the focus stayed elsewhere.
-  bool mouseDown = false;
-  bool spaceDown = false;
+  const Uint32 boxId = SDL_GetWindowID(box);
   SDL_Event event;
-  for (bool done = false; !done && SDL_WaitEvent(&event) != 0;) {
+  while (!button.answered() && SDL_WaitEvent(&event) != 0) {
+    bool changed = false;
     switch (event.type) {
-      case SDL_WINDOWEVENT:
-        if (event.window.windowID == boxId) {
-          if (event.window.event == SDL_WINDOWEVENT_CLOSE) done = true;
-          if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-              event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-            PresentBitmap(box.get(), canvas.bitmap(), whole);
+      case SDL_WINDOWEVENT: {
+        const SDL_WindowEvent& window = event.window;
+        if (window.windowID == boxId) {
+          if (window.event == SDL_WINDOWEVENT_CLOSE) button.Answer();
+          if (window.event == SDL_WINDOWEVENT_EXPOSED ||
+              window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            present();
           }
-        } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-          if (HWND other = FromId(event.window.windowID)) PresentAll(other);
-        } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
-          SDL_RaiseWindow(box.get());
+        } else if (window.event == SDL_WINDOWEVENT_EXPOSED) {
+          if (HWND other = FromId(window.windowID)) PresentAll(other);
+        } else if (window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+          SDL_RaiseWindow(box);
         }
         break;
+      }
       case SDL_MOUSEBUTTONDOWN:
         if (event.button.windowID != boxId) {
-          SDL_RaiseWindow(box.get());
-        } else if (event.button.button == SDL_BUTTON_LEFT &&
-                   onButton(event.button.x, event.button.y)) {
-          mouseDown = true;
-          repaint(true);
+          SDL_RaiseWindow(box);
+        } else if (event.button.button == SDL_BUTTON_LEFT) {
+          changed = button.MouseDown(designed(event.button.x, event.button.y));
         }
         break;
       case SDL_MOUSEMOTION:
-        if (mouseDown && event.motion.windowID == boxId) {
-          repaint(onButton(event.motion.x, event.motion.y));
+        if (event.motion.windowID == boxId) {
+          changed = button.MouseMove(designed(event.motion.x, event.motion.y));
         }
         break;
       case SDL_MOUSEBUTTONUP:
-        if (mouseDown && event.button.button == SDL_BUTTON_LEFT) {
-          mouseDown = false;
-          if (event.button.windowID == boxId && onButton(event.button.x, event.button.y)) {
-            done = true;
-          } else {
-            repaint(false);
-          }
+        if (event.button.button == SDL_BUTTON_LEFT) {
+          changed = button.MouseUp(event.button.windowID == boxId
+                                       ? std::optional(designed(event.button.x, event.button.y))
+                                       : std::nullopt);
         }
         break;
       case SDL_KEYDOWN:
-        if (event.key.repeat != 0) break;
-        switch (event.key.keysym.sym) {
-          case SDLK_RETURN:
-          case SDLK_KP_ENTER:
-          case SDLK_ESCAPE:
-            done = true;
-            break;
-          case SDLK_SPACE:
-            spaceDown = true;
-            repaint(true);
-            break;
-          default:
-            break;
-        }
+        if (event.key.repeat == 0) changed = button.KeyDown(event.key.keysym.sym);
         break;
       case SDL_KEYUP:
-        if (spaceDown && event.key.keysym.sym == SDLK_SPACE) done = true;
+        button.KeyUp(event.key.keysym.sym);
         break;
       default:
         break;
     }
+    if (changed) repaint();
   }
-  box.reset();
-  RefocusActive();
-  return IDOK;
 }
 
 }  // namespace pw::win
