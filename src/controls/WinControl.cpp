@@ -369,6 +369,8 @@ win::LRESULT TWinControl::DefaultHandler(unsigned message, win::WPARAM wParam, w
   return win::CallWindowProc(defaultProc_, handle_, message, wParam, lParam);
 }
 
+// One case per message the framework answers itself, each a few lines; the order of the checks
+// within a case is the behaviour the handlers rely on.
 win::LRESULT TWinControl::WndProc(unsigned message, win::WPARAM wParam, win::LPARAM lParam) {
   switch (message) {
     case win::WM_SETFOCUS: {

@@ -156,6 +156,8 @@ class Session {
   }
 
  private:
+  // One branch per command of the runner's table, each a few lines: kept together so the
+  // commands read as that table does.
   void Execute(const std::string& line) {
     std::istringstream in(line);
     std::string command;

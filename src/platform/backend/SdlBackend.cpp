@@ -250,6 +250,8 @@ void SdlBackend::ApplyIcon(Entry& entry, std::vector<gfx::HBITMAP> icon) {
   }
 }
 
+// Longer than most: each step (hide, create or update, icon, owner, show) depends on the ones
+// before it in this order, and the SDL calls must not be repeated when nothing changed.
 void SdlBackend::Sync(HWND window) {
   Entry* entry = Find(window);
   if (entry == nullptr || !IsWindow(window)) return;

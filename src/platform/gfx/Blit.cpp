@@ -430,6 +430,8 @@ struct Request {
   std::uint8_t fore = 0xCC, back = 0xCC;
 };
 
+// Longer than most: the plan (source, pattern, mask, clipping, stretching) is set up in one
+// place so that every raster operation takes the same path to the pixels.
 bool Blit(const Request& request) {
   DeviceContext* dst = request.dst;
   Bitmap* dest = dst ? dst->Target() : nullptr;

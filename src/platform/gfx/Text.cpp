@@ -386,6 +386,8 @@ std::shared_ptr<ResolvedFont> FontSystem::Resolve(const LOGFONT& request) {
   return font;
 }
 
+// Longer than most: which face the request comes to decides how its height is read (a bitmap
+// face's strikes, an outline face's em or cell), and both readings share the matched face.
 std::shared_ptr<ResolvedFont> FontSystem::Build(const LOGFONT& request) {
   auto font = std::make_shared<ResolvedFont>();
   std::string family = request.faceName;

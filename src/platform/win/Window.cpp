@@ -600,6 +600,8 @@ HWND WindowFromPoint(POINT screenPoint) {
 
 // ---- Position, size, visibility, z-order
 
+// Longer than most: WM_WINDOWPOSCHANGING, the move, size, z-order and visibility changes, then
+// WM_WINDOWPOSCHANGED, must come in this order from one place.
 bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height,
                   unsigned flags) {
   auto& s = State();
