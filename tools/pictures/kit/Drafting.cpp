@@ -8,7 +8,7 @@ namespace pw::pictures {
 
 namespace {
 
-struct PenSpec {
+struct PenStyle {
   Colour ink;
   double width;
   std::vector<double> dash;  // none: a continuous line
@@ -18,7 +18,7 @@ struct PenSpec {
 
 void Use(cairo_t* cr, Pen pen) {
   // By Pen, in the order of its enumerators.
-  static const PenSpec kPens[] = {
+  static const PenStyle kPens[] = {
       {kInk, 1.1, {}},                                               // Outline
       {kInk, 1.8, {}},                                               // Heavy
       {kInk, 0.6, {}},                                               // Thin
@@ -27,10 +27,10 @@ void Use(cairo_t* cr, Pen pen) {
       {kDimensionInk, 0.5, {}},                                      // Dimension
       {kHatchInk, 0.4, {}},                                          // Hatch
       {Rgb255(60, 120, 60), 0.55, {9.0, 1.5, 1.5, 1.5, 1.5, 1.5}}};  // Phantom
-  const PenSpec& spec = kPens[static_cast<int>(pen)];
-  Use(cr, spec.ink);
-  cairo_set_line_width(cr, spec.width);
-  cairo_set_dash(cr, spec.dash.data(), static_cast<int>(spec.dash.size()), 0);
+  const PenStyle& style = kPens[static_cast<int>(pen)];
+  Use(cr, style.ink);
+  cairo_set_line_width(cr, style.width);
+  cairo_set_dash(cr, style.dash.data(), static_cast<int>(style.dash.size()), 0);
 }
 
 void Line(cairo_t* cr, double x1, double y1, double x2, double y2) {
